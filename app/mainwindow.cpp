@@ -1,0 +1,82 @@
+#include "mainwindow.h"
+
+#include "counters.h"
+#include "mainwindowform.h"
+
+int current_page = 0;
+int correct_answers = 0;
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , form(new MainWindowForm())
+{
+    form->setupUi(this);
+    form->pushButton_3->setVisible(false);
+    form->pushButton_1->setVisible(false);
+    form->close_button->setVisible(false);
+    form->stackedWidget->setCurrentIndex(0);
+}
+
+MainWindow::~MainWindow()
+{
+    delete form;
+}
+
+void MainWindow::on_close_button_clicked()
+{
+    close();
+}
+
+void MainWindow::on_pushButton_2_clicked()
+{
+    ++current_page;
+    showCurrentPage();
+}
+
+void MainWindow::on_pushButton_1_clicked()
+{
+    --current_page;
+    showCurrentPage();
+}
+
+// Brings the stack, the header and the buttons into line with current_page;
+// a counter beyond either end is brought back to the reading page or to exercise VI.
+void MainWindow::showCurrentPage()
+{
+    if (current_page <= 0) {
+        form->stackedWidget->setCurrentIndex(0);
+        form->total_label->setText(QStringLiteral(" "));
+        current_page = 0;
+        form->type_label->setText(QStringLiteral("LECTURE"));
+        form->pushButton_1->setVisible(false);
+    } else {
+        form->pushButton_1->setVisible(true);
+    }
+
+    struct Header { const char *section; const char *points; };
+    static const Header headers[] = {
+        {"LECTURE", "5 x 2 = 10"},       // 1: exercise I
+        {"VOCABULAIRE", "5 x 2 = 10"},   // 2: exercise II
+        {"VOCABULAIRE", "5 x 2 = 10"},   // 3: exercise III
+        {"GRAMMAIRE", "5 x 2 = 10"},     // 4: exercise IV
+        {"VOCABULAIRE", "10 x 2 = 20"},  // 5: exercise V
+    };
+    if (current_page >= 1 && current_page <= 5) {
+        const Header &header = headers[current_page - 1];
+        form->stackedWidget->setCurrentIndex(current_page);
+        form->type_label->setText(QString::fromLatin1(header.section));
+        form->total_label->setText(QString::fromLatin1(header.points));
+    }
+
+    if (current_page <= 5) {
+        form->pushButton_3->setVisible(false);
+        form->pushButton_2->setVisible(true);
+        return;
+    }
+    form->stackedWidget->setCurrentIndex(6);
+    form->type_label->setText(QStringLiteral("GRAMMAIRE"));
+    form->total_label->setText(QStringLiteral("5 x 2 = 10"));
+    current_page = 6;
+    form->pushButton_3->setVisible(true);
+    form->pushButton_2->setVisible(false);
+}

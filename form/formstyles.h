@@ -1,0 +1,33 @@
+#ifndef FORMSTYLES_H
+#define FORMSTYLES_H
+
+#include <QtCore/QByteArray>
+#include <QtCore/QCoreApplication>
+#include <QtCore/QString>
+#include <QtGui/QFont>
+
+// Style sheets, wrappers and fonts that recur on several pages of the form.
+namespace formstyles {
+
+extern const char *const pagePanel;     // grey-to-white panel of pages 0 to 6
+extern const char *const transparent;   // headings, reading text, exercise I group boxes
+extern const char *const itemLabel;     // item labels of pages 2 to 6
+extern const char *const answerList;    // answer lists of pages 2 to 6
+
+// Every text of the form goes through the translation lookup of the window.
+inline QString tr(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text, nullptr);
+}
+
+// Page heading: bold italic 12 pt in dark blue.
+QString heading(const char *text);
+// Item label text: the item in bold, blanks kept.
+QString itemText(const char *text);
+
+QFont itemFont();   // Trebuchet MS 10 pt, upright, normal weight
+QFont gridFont();   // 12 pt, nothing else set
+
+} // namespace formstyles
+
+#endif // FORMSTYLES_H
