@@ -3,6 +3,16 @@
 #include <QtGui/QFont>
 #include <QtWidgets/QApplication>
 
+namespace {
+
+const char *const radioIndicatorStyle =
+    "QRadioButton::indicator { width: 12px; height: 12px; border: 1px solid #3c3c3c; border-radius: 7px; "
+    "background: #ffffff; }\n"
+    "QRadioButton::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5, "
+    "stop:0 #00557f, stop:0.55 #00557f, stop:0.7 #ffffff, stop:1 #ffffff); }\n";
+
+} // namespace
+
 void prepareApplication()
 {
     // Trebuchet MS is missing on Linux; Carlito is close enough in width that every chrome text fits.
@@ -12,4 +22,6 @@ void prepareApplication()
     QFont font = QApplication::font();
     font.setFamily(QStringLiteral("Tahoma"));
     QApplication::setFont(font);
+    // Under the window's gradient the platform style draws no ring round an unchecked option; draw one.
+    qApp->setStyleSheet(QString::fromLatin1(radioIndicatorStyle));
 }
