@@ -147,8 +147,7 @@ void MainWindowForm::setupUi(QMainWindow *MainWindow)
     // Filling a list selects its first option; every answer list starts empty.
     for (const auto &exercise : exercises::listExercises)
         for (int row = 0; row < exercise.itemCount; ++row)
-            if (QComboBox *list = this->*exercise.items[row].list)   // TEMP until the pages are built
-                list->setCurrentIndex(-1);
+            (this->*exercise.items[row].list)->setCurrentIndex(-1);
     tabWidget->setCurrentIndex(0);
 
     QMetaObject::connectSlotsByName(MainWindow);

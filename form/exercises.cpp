@@ -51,11 +51,11 @@ const char *const optionsTwo[] = {
 };
 
 const ListItem itemsTwo[] = {
-    {&F::voc2_1, &F::cbv2_1, "1) centraliser  les renseignements  ", 1, &F::exv2_1, &F::res_2_1},
-    {&F::voc2_2, &F::cbv2_2, "2) servir de liaison           ", 0, &F::exv2_2, &F::res_2_2},
-    {&F::voc2_3, &F::cbv2_3, "3) la livraison surveillée   ", 4, &F::exv2_3, &F::res_2_3},
-    {&F::voc2_4, &F::cbv2_4, "4) une opération d'infiltration  ", 2, &F::exv2_4, &F::res_2_4},
-    {&F::voc2_5, &F::cbv2_5, "5) apporter un concours      ", 3, &F::exv2_5, &F::res_2_5},
+    {&F::voc2_1, &F::cbv2_1, "voc2_1", "cbv2_1", "1) centraliser  les renseignements  ", 1, &F::exv2_1, &F::res_2_1},
+    {&F::voc2_2, &F::cbv2_2, "voc2_2", "cbv2_2", "2) servir de liaison           ", 0, &F::exv2_2, &F::res_2_2},
+    {&F::voc2_3, &F::cbv2_3, "voc2_3", "cbv2_3", "3) la livraison surveillée   ", 4, &F::exv2_3, &F::res_2_3},
+    {&F::voc2_4, &F::cbv2_4, "voc2_4", "cbv2_4", "4) une opération d'infiltration  ", 2, &F::exv2_4, &F::res_2_4},
+    {&F::voc2_5, &F::cbv2_5, "voc2_5", "cbv2_5", "5) apporter un concours      ", 3, &F::exv2_5, &F::res_2_5},
 };
 
 const char *const optionsThree[] = {
@@ -67,11 +67,11 @@ const char *const optionsThree[] = {
 };
 
 const ListItem itemsThree[] = {
-    {&F::voc3_1, &F::cbv3_1, "1) un stupéfiant ", 2, &F::exv3_1, &F::res_3_1},
-    {&F::voc3_2, &F::cbv3_2, "2) centraliser ", 4, &F::exv3_2, &F::res_3_2},
-    {&F::voc3_3, &F::cbv3_3, "3) une infiltration  ", 3, &F::exv3_3, &F::res_3_3},
-    {&F::voc3_4, &F::cbv3_4, "4) apporter son concours  ", 1, &F::exv3_4, &F::res_3_4},
-    {&F::voc3_5, &F::cbv3_5, "5) fournir  ", 0, &F::exv3_5, &F::res_3_5},
+    {&F::voc3_1, &F::cbv3_1, "voc3_1", "cbv3_1", "1) un stupéfiant ", 2, &F::exv3_1, &F::res_3_1},
+    {&F::voc3_2, &F::cbv3_2, "voc3_2", "cbv3_2", "2) centraliser ", 4, &F::exv3_2, &F::res_3_2},
+    {&F::voc3_3, &F::cbv3_3, "voc3_3", "cbv3_3", "3) une infiltration  ", 3, &F::exv3_3, &F::res_3_3},
+    {&F::voc3_4, &F::cbv3_4, "voc3_4", "cbv3_4", "4) apporter son concours  ", 1, &F::exv3_4, &F::res_3_4},
+    {&F::voc3_5, &F::cbv3_5, "voc3_5", "cbv3_5", "5) fournir  ", 0, &F::exv3_5, &F::res_3_5},
 };
 
 const char *const optionsFour[] = {
@@ -83,11 +83,11 @@ const char *const optionsFour[] = {
 };
 
 const ListItem itemsFour[] = {
-    {&F::label_4_1, &F::cbg4_1, "1) présenter  ", 3, &F::exg_4_1, &F::res_4_1},
-    {&F::label_4_2, &F::cbg4_2, "2) lutter  ", 4, &F::exg_4_2, &F::res_4_2},
-    {&F::label_4_3, &F::cbg4_3, "3) coordonner  ", 0, &F::exg_4_3, &F::res_4_3},
-    {&F::label_4_4, &F::cbg4_4, "4) s'appuyer   ", 1, &F::exg_4_4, &F::res_4_4},
-    {&F::label_4_5, &F::cbg4_5, "5) participer  ", 2, &F::exg_4_5, &F::res_4_5},
+    {&F::label_4_1, &F::cbg4_1, "label_4_1", "cbg4_1", "1) présenter  ", 3, &F::exg_4_1, &F::res_4_1},
+    {&F::label_4_2, &F::cbg4_2, "label_4_2", "cbg4_2", "2) lutter  ", 4, &F::exg_4_2, &F::res_4_2},
+    {&F::label_4_3, &F::cbg4_3, "label_4_3", "cbg4_3", "3) coordonner  ", 0, &F::exg_4_3, &F::res_4_3},
+    {&F::label_4_4, &F::cbg4_4, "label_4_4", "cbg4_4", "4) s'appuyer   ", 1, &F::exg_4_4, &F::res_4_4},
+    {&F::label_4_5, &F::cbg4_5, "label_4_5", "cbg4_5", "5) participer  ", 2, &F::exg_4_5, &F::res_4_5},
 };
 
 const char *const optionsFive[] = {
@@ -97,16 +97,16 @@ const char *const optionsFive[] = {
 };
 
 const ListItem itemsFive[] = {
-    {&F::label_5_1, &F::cbg5_1, "1) barbituriques", 2, &F::exg_5_1, &F::res_5_1},
-    {&F::label_5_2, &F::cbg5_2, "2) Cannabis ", 0, &F::exg_5_2, &F::res_5_2},
-    {&F::label_5_3, &F::cbg5_3, "3) Morphine ", 2, &F::exg_5_3, &F::res_5_3},
-    {&F::label_5_4, &F::cbg5_4, "4) Kétamine", 1, &F::exg_5_4, &F::res_5_4},
-    {&F::label_5_5, &F::cbg5_5, "5) Ecstasy", 0, &F::exg_5_5, &F::res_5_5},
-    {&F::label_5_11, &F::cbg5_6, "6) LSD ", 1, &F::exg_5_6, &F::res_5_6},
-    {&F::label_5_12, &F::cbg5_7, "7) champignons", 1, &F::exg_5_7, &F::res_5_7},
-    {&F::label_5_13, &F::cbg5_8, "8) Crack", 0, &F::exg_5_8, &F::res_5_8},
-    {&F::label_5_14, &F::cbg5_9, "9) Héroïne ", 2, &F::exg_5_9, &F::res_5_9},
-    {&F::label_5_15, &F::cbg5_10, "10) Cocaïne", 0, &F::exg_5_10, &F::res_5_10},
+    {&F::label_5_1, &F::cbg5_1, "label_5_1", "cbg5_1", "1) barbituriques", 2, &F::exg_5_1, &F::res_5_1},
+    {&F::label_5_2, &F::cbg5_2, "label_5_2", "cbg5_2", "2) Cannabis ", 0, &F::exg_5_2, &F::res_5_2},
+    {&F::label_5_3, &F::cbg5_3, "label_5_3", "cbg5_3", "3) Morphine ", 2, &F::exg_5_3, &F::res_5_3},
+    {&F::label_5_4, &F::cbg5_4, "label_5_4", "cbg5_4", "4) Kétamine", 1, &F::exg_5_4, &F::res_5_4},
+    {&F::label_5_5, &F::cbg5_5, "label_5_5", "cbg5_5", "5) Ecstasy", 0, &F::exg_5_5, &F::res_5_5},
+    {&F::label_5_11, &F::cbg5_6, "label_5_11", "cbg5_6", "6) LSD ", 1, &F::exg_5_6, &F::res_5_6},
+    {&F::label_5_12, &F::cbg5_7, "label_5_12", "cbg5_7", "7) champignons", 1, &F::exg_5_7, &F::res_5_7},
+    {&F::label_5_13, &F::cbg5_8, "label_5_13", "cbg5_8", "8) Crack", 0, &F::exg_5_8, &F::res_5_8},
+    {&F::label_5_14, &F::cbg5_9, "label_5_14", "cbg5_9", "9) Héroïne ", 2, &F::exg_5_9, &F::res_5_9},
+    {&F::label_5_15, &F::cbg5_10, "label_5_15", "cbg5_10", "10) Cocaïne", 0, &F::exg_5_10, &F::res_5_10},
 };
 
 const char *const optionsSix[] = {
@@ -119,24 +119,24 @@ const char *const optionsSix[] = {
 
 // The review of exercise VI shows the chosen words without their sentences.
 const ListItem itemsSix[] = {
-    {&F::label_5_8, &F::cbg6_1,
+    {&F::label_5_8, &F::cbg6_1, "label_5_8", "cbg6_1",
      "1. La personne arrêtée comme soupçonnée d’ ... une infraction a le droit de recourir "
      "contre les actes de l’enquêteur, de l’instructeur ou du procureur.",
      4, nullptr, &F::res_6_1},
-    {&F::label_5_6, &F::cbg6_2,
+    {&F::label_5_6, &F::cbg6_2, "label_5_6", "cbg6_2",
      "2. La peine capitale n’est pas appliquable aux personnes ... l’âge de 18 ans au moment "
      "du crime.",
      2, nullptr, &F::res_6_2},
-    {&F::label_5_7, &F::cbg6_3,
+    {&F::label_5_7, &F::cbg6_3, "label_5_7", "cbg6_3",
      "3. ... la peine applicable aux coupables associés on tient compte du dégré et du "
      "caractère de la participation de chacun d’eux à l’accomplissement du crime.",
      0, nullptr, &F::res_6_3},
-    {&F::label_5_10, &F::cbg6_4,
+    {&F::label_5_10, &F::cbg6_4, "label_5_10", "cbg6_4",
      "4. Les États membres de la conférence européenne sur la sécurité et la coopération  ... "
      "la valeur universelle du principe des droits de l’homme ont réaffirmé dans l’Acte final "
      "« le droit des personnes de connaîttre leurs droits et obligations ».",
      3, nullptr, &F::res_6_4},
-    {&F::label_5_9, &F::cbg6_5,
+    {&F::label_5_9, &F::cbg6_5, "label_5_9", "cbg6_5",
      "5. Lorsque un individu commet un second délit ..., cela prouve la première peine était "
      "insuffisante pour l’ammender.",
      1, nullptr, &F::res_6_5},

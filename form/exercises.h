@@ -26,6 +26,8 @@ struct ListItem
 {
     QLabel *MainWindowForm::*label;
     QComboBox *MainWindowForm::*list;
+    const char *labelName;            // object names of the two widgets
+    const char *listName;
     const char *text;                 // item text, set inside the bold item wrapper
     int key;                          // 0-based index of the right option
     QLabel *MainWindowForm::*reviewItem;   // null: reviewed without its item

@@ -1,1 +1,124 @@
 #include "list_pages.h"
+#include "formstyles.h"
+
+#include <QtGui/QTextDocumentFragment>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QStackedWidget>
+
+namespace listpages {
+
+namespace {
+
+template <typename T, typename... Args>
+T *create(MainWindowForm &form, const Named<T> &named, Args... parent)
+{
+    T *object = new T(parent...);
+    object->setObjectName(QString::fromLatin1(named.name));
+    form.*named.member = object;
+    return object;
+}
+
+QLabel *createItemLabel(MainWindowForm &form, const exercises::ListItem &item, QWidget *grid)
+{
+    QLabel *label = create(form, Named<QLabel>{item.label, item.labelName}, grid);
+    label->setFont(formstyles::itemFont());
+    label->setStyleSheet(QString::fromUtf8(formstyles::itemLabel));
+    label->setWordWrap(true);
+    return label;
+}
+
+QComboBox *createAnswerList(MainWindowForm &form, const exercises::ListItem &item, QWidget *grid,
+                            const ListProperties &properties)
+{
+    QComboBox *list = create(form, Named<QComboBox>{item.list, item.listName}, grid);
+    if (properties.sizeLimits) {
+        list->setMinimumSize(QSize(1, 0));
+        list->setMaximumSize(QSize(16777215, 16777215));
+    }
+    list->setStyleSheet(QString::fromUtf8(formstyles::answerList));
+    if (properties.maxVisibleItems > 0)
+        list->setMaxVisibleItems(properties.maxVisibleItems);
+    list->setInsertPolicy(QComboBox::InsertAtBottom);
+    list->setIconSize(QSize(properties.iconSize, properties.iconSize));
+    return list;
+}
+
+} // namespace
+
+void build(MainWindowForm &form, const PageShape &shape)
+{
+    const exercises::ListExercise &exercise = *shape.exercise;
+
+    QWidget *page = create(form, shape.page);
+
+    QWidget *panel = create(form, shape.panel, page);
+    panel->setGeometry(shape.panelGeometry);
+    panel->setStyleSheet(QString::fromUtf8(formstyles::pagePanel));
+
+    QLabel *heading = create(form, shape.heading, panel);
+    heading->setGeometry(shape.headingGeometry);
+    heading->setStyleSheet(QString::fromUtf8(formstyles::transparent));
+    heading->setWordWrap(shape.headingWraps);
+
+    QWidget *grid = create(form, shape.grid, panel);
+    grid->setGeometry(shape.gridGeometry);
+    grid->setFont(formstyles::gridFont());
+
+    auto *layout = new QGridLayout(grid);
+    layout->setSpacing(shape.spacing);
+    layout->setObjectName(QString::fromLatin1(shape.layout.name));
+    form.*shape.layout.member = layout;
+    layout->setSizeConstraint(shape.constraint);
+    layout->setContentsMargins(shape.margin, shape.margin, shape.margin, shape.margin);
+
+    for (int i = 0; i < shape.stepCount; ++i) {
+        const Step &step = shape.steps[i];
+        const exercises::ListItem &item = exercise.items[step.row];
+        if (step.kind == Step::Label)
+            layout->addWidget(createItemLabel(form, item, grid), step.row, 0, 1, 1);
+        else
+            layout->addWidget(createAnswerList(form, item, grid, shape.lists), step.row, 1, 1, 1);
+    }
+
+    for (int column = 0; column < shape.stretchedColumns; ++column)
+        layout->setColumnStretch(column, 50);
+
+    form.stackedWidget->addWidget(page);
+
+    // Tab walks the answer lists from the top row down, as they stand on screen.
+    for (int row = 1; row < exercise.itemCount; ++row)
+        QWidget::setTabOrder(form.*exercise.items[row - 1].list, form.*exercise.items[row].list);
+}
+
+void retranslate(MainWindowForm &form, const PageShape &shape)
+{
+    using formstyles::tr;
+    const exercises::ListExercise &exercise = *shape.exercise;
+
+    (form.*shape.heading.member)->setText(formstyles::heading(exercise.pageHeading));
+
+    QStringList options;
+    for (int i = 0; i < exercise.optionCount; ++i)
+        options << tr(exercise.options[i]);
+
+    for (int i = 0; i < shape.stepCount; ++i) {
+        const Step &step = shape.steps[i];
+        const exercises::ListItem &item = exercise.items[step.row];
+        if (step.kind == Step::Label) {
+            (form.*item.label)->setText(formstyles::itemText(item.text));
+        } else {
+            QComboBox *list = form.*item.list;
+            list->clear();
+            list->insertItems(0, options);
+        }
+    }
+
+    // A screen reader announces each list by the item it answers, without markup.
+    for (int row = 0; row < exercise.itemCount; ++row) {
+        const exercises::ListItem &item = exercise.items[row];
+        const QString shown = QTextDocumentFragment::fromHtml((form.*item.label)->text()).toPlainText();
+        (form.*item.list)->setAccessibleName(shown.simplified());
+    }
+}
+
+} // namespace listpages

@@ -1,6 +1,68 @@
 #ifndef LIST_PAGES_H
 #define LIST_PAGES_H
 
-// Shared building steps of the answer-list pages (exercises II to VI).
+// Shared building steps of the answer-list pages (exercises II to VI): each page
+// is a panel with a heading and a grid of item labels beside answer lists, and
+// differs from the others only in what its description below says.
+
+#include "exercises.h"
+#include "mainwindowform.h"
+
+#include <QtCore/QRect>
+#include <QtWidgets/QLayout>
+
+#include <iterator>
+
+namespace listpages {
+
+template <typename T>
+struct Named
+{
+    T *MainWindowForm::*member;
+    const char *name;
+};
+
+// One widget of the grid: the item label or the answer list of a row.
+struct Step
+{
+    enum Kind { Label, List } kind;
+    int row;                          // index into the exercise's items
+};
+
+struct ListProperties
+{
+    bool sizeLimits;                  // minimum 1 x 0, maximum 16777215 x 16777215
+    int maxVisibleItems;              // 0: left at the toolkit's default
+    int iconSize;
+};
+
+struct PageShape
+{
+    const exercises::ListExercise *exercise;
+    Named<QWidget> page;
+    Named<QWidget> panel;
+    QRect panelGeometry;
+    Named<QLabel> heading;
+    QRect headingGeometry;
+    bool headingWraps;
+    Named<QWidget> grid;
+    QRect gridGeometry;
+    Named<QGridLayout> layout;
+    int spacing;
+    QLayout::SizeConstraint constraint;
+    int margin;                       // the same on all four sides
+    ListProperties lists;
+    int stretchedColumns;             // columns 0 .. n-1 get stretch 50
+    const Step *steps;                // the grid's widgets in creation order
+    int stepCount;
+};
+
+// Creates the page with all its widgets, in the order of the description, and
+// appends it to the page stack.
+void build(MainWindowForm &form, const PageShape &shape);
+// Gives the page its texts, walking the same order as build().
+void retranslate(MainWindowForm &form, const PageShape &shape);
+
+} // namespace listpages
 
 #endif // LIST_PAGES_H
