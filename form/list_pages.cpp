@@ -113,6 +113,13 @@ void retranslate(MainWindowForm &form, const PageShape &shape)
         }
     }
 
+    // Platform fix: the answer list style sheet sizes a list 12 px narrower than the base style draws its
+    // text ("Les hallucinogènes" was cut); the list column keeps the width of the same list unstyled.
+    QComboBox unstyled;
+    unstyled.setFont(formstyles::itemFont());
+    unstyled.addItems(options);
+    (form.*shape.layout.member)->setColumnMinimumWidth(1, unstyled.sizeHint().width());
+
     // A screen reader announces each list by the item it answers, without markup.
     for (int row = 0; row < exercise.itemCount; ++row) {
         const exercises::ListItem &item = exercise.items[row];
