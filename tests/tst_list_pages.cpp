@@ -344,18 +344,6 @@ private slots:
                                 .arg(item->height())));
     }
 
-    void exerciseSixTypography()
-    {
-        auto w = freshWindow();
-        for (const char *name : {"label_5_8", "label_5_6", "label_5_7", "label_5_10", "label_5_9"}) {
-            const QString text = label(w.get(), name)->text();
-            QVERIFY2(text.contains(QChar(0x2019)) && !text.contains(QLatin1Char('\'')), name);
-        }
-        const QString s4 = label(w.get(), "label_5_10")->text();
-        QVERIFY(s4.contains(QString(QChar(0xAB)) + QLatin1Char(' ')));
-        QVERIFY(s4.contains(QLatin1Char(' ') + QString(QChar(0xBB)) + QLatin1Char('.')));
-    }
-
     void headings_data()
     {
         QTest::addColumn<int>("index");
