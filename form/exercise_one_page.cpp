@@ -101,7 +101,11 @@ void MainWindowForm::setupExerciseOnePage()
         gridLayout_2->addWidget(box, frame.question - 1, 0, 1, 1);
     }
 
+    stackedWidget->addWidget(stacked_lecture1_2);
+
     // Tab walks the questions as they stand on screen, 1 to 5, options a) to c).
+    // Ordered once the page is in the window: on the lone page the focus chain is
+    // a ring, and question 5 would stay ahead of question 1 there.
     QWidget *previous = nullptr;
     for (const exercises::RadioQuestion &question : exercises::radioQuestions)
         for (QRadioButton *F::*option : question.options) {
@@ -109,8 +113,6 @@ void MainWindowForm::setupExerciseOnePage()
                 QWidget::setTabOrder(previous, this->*option);
             previous = this->*option;
         }
-
-    stackedWidget->addWidget(stacked_lecture1_2);
 }
 
 void MainWindowForm::retranslateExerciseOnePage()
