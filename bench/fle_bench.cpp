@@ -1,0 +1,267 @@
+// Measurements of the program on this machine, offscreen; bench/run.sh prints them as a table.
+//
+//   fle-bench --mode app      start as the program does, close after the first painted frame
+//   fle-bench --mode bare     the same for a bare 800x600 QMainWindow with the window's style sheet
+//   fle-bench --mode finish [--repeat N]
+//                             N fresh windows, all 35 items answered through the widgets,
+//                             the click on Finish timed alone
+//   fle-bench --startup N     runs the app and bare modes N times each as new processes and
+//                             reports the median time from process start to first painted frame
+//
+// Every mode prints "key value" lines on standard output.
+#include "counters.h"
+#include "exercises.h"
+#include "mainwindow.h"
+#include "startup.h"
+#include "../tests/testutil.h"
+
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QTimer>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QMainWindow>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <climits>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <memory>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+
+// The window's own style sheet, the one thing the bare window shares with the program's.
+const char *const windowStyle =
+    "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(0, 59, 117, 255), "
+    "stop:1 rgba(0, 158, 201, 255));";
+
+long long monotonicNs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000000000LL + now.tv_nsec;
+}
+
+long peakRssKb()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+template <typename T>
+T median(std::vector<T> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Waits for the window's first Paint event; once the event that caused it (the
+// whole repaint and the flush to the backing store) is over, notes the time and
+// closes the window as a user would.
+class FirstFrame : public QObject
+{
+public:
+    explicit FirstFrame(QWidget *window) : window(window) { window->installEventFilter(this); }
+    long long paintedAt = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == window && event->type() == QEvent::Paint && !seen) {
+            seen = true;
+            QTimer::singleShot(0, this, [this] {
+                paintedAt = monotonicNs();
+                window->close();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget *window;
+    bool seen = false;
+};
+
+int runToFirstFrame(int argc, char **argv, bool bare)
+{
+    QApplication application(argc, argv);
+    prepareApplication();
+    std::unique_ptr<QMainWindow> window;
+    if (bare) {
+        window = std::make_unique<QMainWindow>();
+        window->setFixedSize(800, 600);
+        window->setStyleSheet(QString::fromUtf8(windowStyle));
+    } else {
+        window = std::make_unique<MainWindow>();
+    }
+    FirstFrame frame(window.get());
+    window->show();
+    const int status = application.exec();
+    std::printf("frame_ns %lld\n", frame.paintedAt);
+    window.reset();
+    std::printf("maxrss_kb %ld\n", peakRssKb());
+    std::fflush(stdout);
+    return status;
+}
+
+// Answers every item with its key, through the widgets, page by page.
+bool answerAll(QWidget *w)
+{
+    using namespace testutil;
+    if (!goToPage(w, 1))
+        return false;
+    for (int q = 0; q < exercises::radioQuestionCount; ++q) {
+        const QString name = QStringLiteral("rb%1_%2").arg(q + 1).arg(exercises::radioQuestions[q].key + 1);
+        if (!clickRadio(radio(w, name.toLatin1().constData())))
+            return false;
+    }
+    for (int e = 0; e < exercises::listExerciseCount; ++e) {
+        if (!goToPage(w, e + 2))
+            return false;
+        const exercises::ListExercise &exercise = exercises::listExercises[e];
+        for (int i = 0; i < exercise.itemCount; ++i)
+            if (!choose(list(w, exercise.items[i].listName), exercise.items[i].key))
+                return false;
+    }
+    return stack(w)->currentIndex() == 6;
+}
+
+int runFinish(int argc, char **argv, int repeat)
+{
+    QApplication application(argc, argv);
+    testutil::prepare();
+    std::vector<double> times;
+    int counted = -1;
+    for (int r = 0; r < repeat; ++r) {
+        auto w = testutil::freshWindow();
+        if (!answerAll(w.get())) {
+            std::fprintf(stderr, "could not answer every item\n");
+            return 1;
+        }
+        QAbstractButton *finish = testutil::button(w.get(), "pushButton_3");
+        QElapsedTimer timer;
+        timer.start();
+        QTest::mouseClick(finish, Qt::LeftButton);
+        times.push_back(timer.nsecsElapsed() / 1e6);
+        counted = correct_answers;
+    }
+    std::printf("finish_ms %.4f\n", median(times));
+    std::printf("finish_min_ms %.4f\n", *std::min_element(times.begin(), times.end()));
+    std::printf("finish_max_ms %.4f\n", *std::max_element(times.begin(), times.end()));
+    std::printf("finish_runs %d\n", repeat);
+    std::printf("finish_correct %d\n", counted);
+    return 0;
+}
+
+struct Run
+{
+    double ms;
+    long rssKb;
+};
+
+// One new process in the given mode: from just before the spawn to its first painted frame.
+bool spawnOnce(const char *self, const char *mode, Run &run)
+{
+    int out[2];
+    if (pipe(out) != 0)
+        return false;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    char *args[] = {const_cast<char *>(self), const_cast<char *>("--mode"), const_cast<char *>(mode), nullptr};
+    pid_t pid = 0;
+    const long long start = monotonicNs();
+    const int spawned = posix_spawn(&pid, self, &actions, nullptr, args, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (spawned != 0) {
+        close(out[0]);
+        return false;
+    }
+    std::string text;
+    char buffer[256];
+    ssize_t n;
+    while ((n = read(out[0], buffer, sizeof buffer)) > 0)
+        text.append(buffer, size_t(n));
+    close(out[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    long long painted = 0;
+    long rss = 0;
+    std::sscanf(text.c_str(), "frame_ns %lld maxrss_kb %ld", &painted, &rss);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || painted == 0)
+        return false;
+    run = {(painted - start) / 1e6, rss};
+    return true;
+}
+
+int runStartup(const char *self, int repeat)
+{
+    Run run {};
+    // One unmeasured run of each warms the file cache and the font cache.
+    if (!spawnOnce(self, "app", run) || !spawnOnce(self, "bare", run))
+        return 1;
+    std::vector<double> appMs, bareMs;
+    std::vector<long> appRss, bareRss;
+    for (int r = 0; r < repeat; ++r) {
+        if (!spawnOnce(self, "app", run))
+            return 1;
+        appMs.push_back(run.ms);
+        appRss.push_back(run.rssKb);
+        if (!spawnOnce(self, "bare", run))
+            return 1;
+        bareMs.push_back(run.ms);
+        bareRss.push_back(run.rssKb);
+    }
+    std::printf("startup_runs %d\n", repeat);
+    std::printf("app_frame_ms %.2f\n", median(appMs));
+    std::printf("bare_frame_ms %.2f\n", median(bareMs));
+    std::printf("app_maxrss_kb %ld\n", median(appRss));
+    std::printf("bare_maxrss_kb %ld\n", median(bareRss));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::string mode;
+    int repeat = 30;
+    int startup = 0;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (!std::strcmp(argv[i], "--mode"))
+            mode = argv[i + 1];
+        else if (!std::strcmp(argv[i], "--repeat"))
+            repeat = std::max(1, std::atoi(argv[i + 1]));
+        else if (!std::strcmp(argv[i], "--startup"))
+            startup = std::max(1, std::atoi(argv[i + 1]));
+    }
+    if (!getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+
+    if (startup) {
+        char self[PATH_MAX];
+        if (!realpath("/proc/self/exe", self))
+            return 1;
+        return runStartup(self, startup);
+    }
+    if (mode == "app" || mode == "bare")
+        return runToFirstFrame(argc, argv, mode == "bare");
+    if (mode == "finish")
+        return runFinish(argc, argv, repeat);
+    std::fprintf(stderr, "usage: fle-bench --mode app|bare|finish [--repeat N] | --startup N\n");
+    return 2;
+}
