@@ -8,6 +8,9 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 
 # Packages to build and run the program; the test command adds its own.
 PACKAGES=(cmake g++ make qtbase5-dev fonts-crosextra-carlito fonts-liberation2)
+# Only for the tests: a real X display and a client that asks the window to
+# close (Xvfb, python3-xlib), and the tools that build and check the package.
+TEST_PACKAGES=(xvfb python3-xlib desktop-file-utils dpkg-dev)
 
 install_missing() {
     local missing=()
