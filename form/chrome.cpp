@@ -141,6 +141,9 @@ void MainWindowForm::setupUi(QMainWindow *MainWindow)
 
     MainWindow->setCentralWidget(centralWidget);
 
+    // Polishing the finished tree before the texts go in spares every rich text a second
+    // layout when the window is first shown; what the window shows is the same.
+    MainWindow->ensurePolished();
     retranslateUi(MainWindow);
 
     stackedWidget->setCurrentIndex(1);

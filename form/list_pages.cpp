@@ -1,7 +1,9 @@
 #include "list_pages.h"
 #include "formstyles.h"
 
-#include <QtGui/QTextDocumentFragment>
+#include <QtCore/QtMath>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QStyleOptionComboBox>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QStackedWidget>
 
@@ -41,6 +43,21 @@ QComboBox *createAnswerList(MainWindowForm &form, const exercises::ListItem &ite
     list->setInsertPolicy(QComboBox::InsertAtBottom);
     list->setIconSize(QSize(properties.iconSize, properties.iconSize));
     return list;
+}
+
+// The width the base style gives a list of these options in the item font, as a
+// list without a style sheet works it out, measured without making one.
+int unstyledListWidth(const QStringList &options, QWidget *screenWidget)
+{
+    const QFontMetrics metrics(formstyles::itemFont().resolve(QApplication::font()), screenWidget);
+    QSize contents(0, qMax(qCeil(QFontMetricsF(metrics).height()), 14) + 2);
+    for (const QString &option : options)
+        contents.setWidth(qMax(contents.width(), metrics.boundingRect(option).width()));
+    QStyleOptionComboBox styleOption;
+    styleOption.fontMetrics = metrics;
+    styleOption.frame = true;
+    styleOption.editable = false;
+    return QApplication::style()->sizeFromContents(QStyle::CT_ComboBox, &styleOption, contents, nullptr).width();
 }
 
 } // namespace
@@ -115,16 +132,12 @@ void retranslate(MainWindowForm &form, const PageShape &shape)
 
     // Platform fix: the answer list style sheet sizes a list 12 px narrower than the base style draws its
     // text ("Les hallucinogènes" was cut); the list column keeps the width of the same list unstyled.
-    QComboBox unstyled;
-    unstyled.setFont(formstyles::itemFont());
-    unstyled.addItems(options);
-    (form.*shape.layout.member)->setColumnMinimumWidth(1, unstyled.sizeHint().width());
+    (form.*shape.layout.member)->setColumnMinimumWidth(1, unstyledListWidth(options, form.*shape.grid.member));
 
-    // A screen reader announces each list by the item it answers, without markup.
+    // A screen reader announces each list by the item it answers, as plain text.
     for (int row = 0; row < exercise.itemCount; ++row) {
         const exercises::ListItem &item = exercise.items[row];
-        const QString shown = QTextDocumentFragment::fromHtml((form.*item.label)->text()).toPlainText();
-        (form.*item.list)->setAccessibleName(shown.simplified());
+        (form.*item.list)->setAccessibleName(tr(item.text).simplified());
     }
 }
 
