@@ -1,7 +1,7 @@
-// Renders every page of the window to PNG, offscreen: page-0.png to page-7.png
-// in the folder given (default: the current one); then answers the exercises
-// of a second window, some right, some wrong, some not at all, presses Finish
-// and renders the six review tabs as result-tab1.png to result-tab6.png.
+// Renders the window offscreen as a learner goes through it, into the folder
+// given (default: the current one): page-0.png (the start) to page-6.png, each
+// exercise page after answering it (some right, some wrong, some not at all),
+// then Finish and the six review tabs as result-tab1.png to result-tab6.png.
 #include "counters.h"
 #include "mainwindow.h"
 #include "startup.h"
@@ -11,7 +11,6 @@
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
-#include <QtWidgets/QStackedWidget>
 #include <QtWidgets/QTabWidget>
 
 #include <cstdio>
@@ -53,8 +52,8 @@ T *child(QWidget &window, const char *name)
     return found;
 }
 
-// Walks through the exercise pages with Next, answering on each, then presses Finish.
-bool answerAndFinish(QWidget &window)
+// Walks through the exercise pages with Next, answering and rendering each, then presses Finish.
+bool answerAndFinish(QWidget &window, const QString &folder)
 {
     auto *next = child<QPushButton>(window, "pushButton_2");
     auto *finish = child<QPushButton>(window, "pushButton_3");
@@ -78,6 +77,8 @@ bool answerAndFinish(QWidget &window)
                 list->setCurrentIndex(answer.option);
             }
         }
+        if (!save(window, folder, QStringLiteral("page-%1.png").arg(page)))
+            return false;
     }
     if (!finish->isVisible())
         return false;
@@ -95,23 +96,11 @@ int main(int argc, char *argv[])
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
 
-    {
-        MainWindow window;
-        window.show();
-        auto *stack = window.findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
-        for (int index = 0; index < stack->count(); ++index) {
-            stack->setCurrentIndex(index);
-            if (!save(window, folder, QStringLiteral("page-%1.png").arg(index)))
-                return 1;
-        }
-    }
-
     current_page = 0;
     correct_answers = 0;
     MainWindow window;
     window.show();
-    QApplication::processEvents();
-    if (!answerAndFinish(window))
+    if (!save(window, folder, QStringLiteral("page-0.png")) || !answerAndFinish(window, folder))
         return 1;
     auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
     for (int index = 0; index < tabs->count(); ++index) {
