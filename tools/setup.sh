@@ -35,9 +35,17 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
+# build_project [TARGET...]: configures once, then builds the targets given (default: all).
+# The compiler's output is kept in build.log and shown only when the build fails.
 build_project() {
+    local targets=()
+    for target in "$@"; do targets+=(--target "$target"); done
+    mkdir -p "$BUILD_DIR"
     if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
-        cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+        cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$BUILD_DIR/build.log" 2>&1 ||
+            { cat "$BUILD_DIR/build.log" >&2; exit 1; }
     fi
-    cmake --build "$BUILD_DIR" -j"$(nproc)"
+    echo "Building in $BUILD_DIR ..."
+    cmake --build "$BUILD_DIR" -j"$(nproc)" "${targets[@]}" >"$BUILD_DIR/build.log" 2>&1 ||
+        { cat "$BUILD_DIR/build.log" >&2; exit 1; }
 }
