@@ -1,42 +1,27 @@
-#ifndef TESTUTIL_H
-#define TESTUTIL_H
-
-// Helpers that drive the window the way a learner does: clicks on visible
-// buttons and options, keyboard selection in the answer lists.
-
+// Helpers that drive the window as a learner does: clicks, keyboard selection.
+#pragma once
 #include "counters.h"
 #include "mainwindow.h"
 #include "startup.h"
-
 #include <QtTest/QtTest>
-#include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
 #include <QtWidgets/QStackedWidget>
-
 #include <memory>
 
 namespace testutil {
-
-// The specified style sheets write rgb() with four values; the toolkit accepts them
-// with a warning on every polish. Those warnings say nothing about the test.
-inline void quietStyleWarnings()
-{
-    static QtMessageHandler previous = nullptr;
-    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
-        if (type == QtWarningMsg && message.startsWith(QLatin1String("QCssParser::parseColorValue")))
-            return;
-        previous(type, context, message);
-    });
-}
-
-// Start-up as the program does it, with the style warnings kept quiet.
+// Start-up as the program does it. The style sheets write rgb() with four values, which
+// the toolkit accepts with a warning on every polish; those warnings are kept quiet.
 inline void prepare()
 {
     prepareApplication();
-    quietStyleWarnings();
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+        if (type != QtWarningMsg || !message.startsWith(QLatin1String("QCssParser::parseColorValue")))
+            previous(type, context, message);
+    });
 }
 
 // A new window on fresh counters, shown and exposed, as at program start.
@@ -46,18 +31,15 @@ inline std::unique_ptr<MainWindow> freshWindow()
     correct_answers = 0;
     auto window = std::make_unique<MainWindow>();
     window->show();
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        qWarning("window was not exposed");
+    (void)QTest::qWaitForWindowExposed(window.get());
     return window;
 }
 
-template <typename T>
-T *child(QWidget *window, const char *name)
+template <typename T> T *child(QWidget *window, const char *name)
 {
-    T *found = window->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no %s named %s", T::staticMetaObject.className(), name);
-    return found;
+    if (T *found = window->findChild<T *>(QString::fromLatin1(name)))
+        return found;
+    qFatal("no %s named %s", T::staticMetaObject.className(), name);
 }
 
 inline QLabel *label(QWidget *w, const char *name) { return child<QLabel>(w, name); }
@@ -66,30 +48,22 @@ inline QComboBox *list(QWidget *w, const char *name) { return child<QComboBox>(w
 inline QRadioButton *radio(QWidget *w, const char *name) { return child<QRadioButton>(w, name); }
 inline QStackedWidget *stack(QWidget *w) { return child<QStackedWidget>(w, "stackedWidget"); }
 
-// Clicks a button in its middle, as a person would; false when it is not on screen.
-inline bool click(QAbstractButton *b)
+// Clicks a button where a person would, false when it is not on screen: in its middle, and
+// a radio near its left edge, since the centre of a wide radio can miss its caption.
+inline bool clickAt(QAbstractButton *b, QPoint at)
 {
-    if (!b->isVisible())
-        return false;
-    QTest::mouseClick(b, Qt::LeftButton);
-    return true;
+    const bool shown = b->isVisible();
+    if (shown)
+        QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, at);
+    return shown;
 }
-
+inline bool click(QAbstractButton *b) { return clickAt(b, QPoint()); }
+inline bool clickRadio(QRadioButton *b) { return clickAt(b, QPoint(8, b->height() / 2)); }
 inline bool next(QWidget *w) { return click(button(w, "pushButton_2")); }
 inline bool back(QWidget *w) { return click(button(w, "pushButton_1")); }
 inline bool finish(QWidget *w) { return click(button(w, "pushButton_3")); }
 
-// Clicks a radio option near its left edge, on the indicator and the start of the caption.
-inline bool clickRadio(QRadioButton *b)
-{
-    if (!b->isVisible())
-        return false;
-    QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, QPoint(8, b->height() / 2));
-    return true;
-}
-
-// Selects an option of an answer list with the keyboard (Home, then Down), as a
-// person does without opening the popup; emits activated like a real choice.
+// Selects an answer by keyboard (Home, Down...) without the popup; emits activated.
 inline bool choose(QComboBox *c, int index)
 {
     if (!c->isVisible() || index < 0 || index >= c->count())
@@ -100,18 +74,12 @@ inline bool choose(QComboBox *c, int index)
     return c->currentIndex() == index;
 }
 
-// Walks with Next from the reading page to the given stack page (1 to 6).
+// Walks with Next or Back to the given stack page (0 to 6).
 inline bool goToPage(QWidget *w, int pageIndex)
 {
-    while (stack(w)->currentIndex() < pageIndex)
-        if (!next(w))
+    while (stack(w)->currentIndex() != pageIndex)
+        if (!(stack(w)->currentIndex() < pageIndex ? next(w) : back(w)))
             return false;
-    while (stack(w)->currentIndex() > pageIndex)
-        if (!back(w))
-            return false;
-    return stack(w)->currentIndex() == pageIndex;
+    return true;
 }
-
 } // namespace testutil
-
-#endif // TESTUTIL_H
