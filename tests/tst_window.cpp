@@ -69,7 +69,7 @@ private slots:
         for (const auto &row : rows) {
             auto *widget = w->findChild<QWidget *>(row.name);
             QCOMPARE(widget->geometry(), row.geometry);
-            QVERIFY2(widget->styleSheet().endsWith(row.styleEnd), qPrintable(widget->styleSheet()));
+            QVERIFY2(widget->styleSheet().endsWith(row.styleEnd), row.name);
             QCOMPARE(widget->property("text").toString(), QString::fromUtf8(row.text));
         }
     }
