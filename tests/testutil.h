@@ -9,6 +9,7 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
 #include <QtWidgets/QStackedWidget>
+#include <cstdio>
 #include <memory>
 
 namespace testutil {
@@ -17,10 +18,18 @@ namespace testutil {
 inline void prepare()
 {
     prepareApplication();
+    static bool installed = false;   // once, however often a test prepares
     static QtMessageHandler previous = nullptr;
+    if (installed)
+        return;
+    installed = true;
     previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
-        if (type != QtWarningMsg || !message.startsWith(QLatin1String("QCssParser::parseColorValue")))
+        if (type == QtWarningMsg && message.startsWith(QLatin1String("QCssParser::parseColorValue")))
+            return;
+        if (previous)
             previous(type, context, message);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(message));
     });
 }
 

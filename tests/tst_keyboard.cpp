@@ -58,6 +58,18 @@ private slots:
         QVERIFY(press("close_button"));
         QVERIFY(!w->isVisible());
     }
+
+    // A screen reader announces each question of exercise I by its title, blanks collapsed.
+    void questionsHaveAccessibleNames()
+    {
+        const char *titles[] = {"1. L'héroïne est ...", "2. L'héroïne se présente sous la forme ...",
+                                "3. Les effets de la consommation de l'héroïne sont ...",
+                                "4. L'usage de l'héroïne entraîne ...", "5. La surdose à l'héroïne provoque ..."};
+        auto w = freshWindow();
+        for (int q = 0; q < 5; ++q)
+            QCOMPARE(child<QWidget>(w.get(), qPrintable(QStringLiteral("exl%1").arg(q + 1)))->accessibleName(),
+                     QString::fromUtf8(titles[q]));
+    }
 };
 
 QTEST_MAIN(KeyboardTest)
