@@ -11,6 +11,7 @@
 // Every mode prints "key value" lines on standard output.
 #include "counters.h"
 #include "exercises.h"
+#include "formstyles.h"
 #include "mainwindow.h"
 #include "startup.h"
 #include "../tests/testutil.h"
@@ -38,11 +39,6 @@
 extern char **environ;
 
 namespace {
-
-// The window's own style sheet, the one thing the bare window shares with the program's.
-const char *const windowStyle =
-    "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(0, 59, 117, 255), "
-    "stop:1 rgba(0, 158, 201, 255));";
 
 long long monotonicNs()
 {
@@ -101,7 +97,7 @@ int runToFirstFrame(int argc, char **argv, bool bare)
     if (bare) {
         window = std::make_unique<QMainWindow>();
         window->setFixedSize(800, 600);
-        window->setStyleSheet(QString::fromUtf8(windowStyle));
+        window->setStyleSheet(QString::fromUtf8(formstyles::window));   // the one thing it shares with the program
     } else {
         window = std::make_unique<MainWindow>();
     }

@@ -10,10 +10,6 @@ using formstyles::tr;
 
 namespace {
 
-const char *const windowStyle =
-    "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(0, 59, 117, 255), "
-    "stop:1 rgba(0, 158, 201, 255));";
-
 const char *const pointsStyle =           // S1
     "background: rgba(255, 255, 255, 0);\n"
     "font: bold 16pt \"Trebuchet MS\";\n"
@@ -89,7 +85,7 @@ void MainWindowForm::setupUi(QMainWindow *MainWindow)
     MainWindow->resize(800, 600);
     MainWindow->setMinimumSize(QSize(800, 600));
     MainWindow->setMaximumSize(QSize(800, 600));
-    MainWindow->setStyleSheet(QString::fromUtf8(windowStyle));
+    MainWindow->setStyleSheet(QString::fromUtf8(formstyles::window));
 
     centralWidget = new QWidget(MainWindow);
     centralWidget->setObjectName(QStringLiteral("centralWidget"));

@@ -38,18 +38,9 @@ const exercises::RadioQuestion &questionOf(const QuestionFrame &frame)
 
 void MainWindowForm::setupExerciseOnePage()
 {
-    stacked_lecture1_2 = new QWidget();
-    stacked_lecture1_2->setObjectName(QStringLiteral("stacked_lecture1_2"));
-    lecture1_2 = new QWidget(stacked_lecture1_2);
-    lecture1_2->setObjectName(QStringLiteral("lecture1_2"));
-    lecture1_2->setGeometry(QRect(15, 0, 770, 471));
-    lecture1_2->setStyleSheet(QString::fromUtf8(formstyles::pagePanel));
-
-    label_6 = new QLabel(lecture1_2);
-    label_6->setObjectName(QStringLiteral("label_6"));
-    label_6->setGeometry(QRect(20, 10, 731, 21));
-    label_6->setStyleSheet(QString::fromUtf8(formstyles::transparent));
-    label_6->setWordWrap(true);
+    stacked_lecture1_2 = formstyles::newPage("stacked_lecture1_2");
+    lecture1_2 = formstyles::newPanel(stacked_lecture1_2, "lecture1_2", QRect(15, 0, 770, 471));
+    label_6 = formstyles::newHeading(lecture1_2, "label_6", QRect(20, 10, 731, 21), true);
 
     gridLayoutWidget_2 = new QWidget(lecture1_2);
     gridLayoutWidget_2->setObjectName(QStringLiteral("gridLayoutWidget_2"));

@@ -2,6 +2,9 @@
 
 namespace formstyles {
 
+const char *const window =
+    "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(0, 59, 117, 255), "
+    "stop:1 rgba(0, 158, 201, 255));";
 const char *const pagePanel =
     "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(191, 191, 191, 255), "
     "stop:1 rgba(255, 255, 255, 255));\n"
@@ -34,6 +37,32 @@ QString itemText(const char *text)
 {
     return wrapped("<html><head/><body><p><span style=\" font-weight:600;\">", text,
                    "</span></p></body></html>");
+}
+
+QWidget *newPage(const char *name)
+{
+    auto *page = new QWidget();
+    page->setObjectName(QString::fromLatin1(name));
+    return page;
+}
+
+QWidget *newPanel(QWidget *page, const char *name, const QRect &geometry)
+{
+    auto *panel = new QWidget(page);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setGeometry(geometry);
+    panel->setStyleSheet(QString::fromUtf8(pagePanel));
+    return panel;
+}
+
+QLabel *newHeading(QWidget *panel, const char *name, const QRect &geometry, bool wraps)
+{
+    auto *heading = new QLabel(panel);
+    heading->setObjectName(QString::fromLatin1(name));
+    heading->setGeometry(geometry);
+    heading->setStyleSheet(QString::fromUtf8(transparent));
+    heading->setWordWrap(wraps);
+    return heading;
 }
 
 QFont itemFont()

@@ -66,16 +66,10 @@ void build(MainWindowForm &form, const PageShape &shape)
 {
     const exercises::ListExercise &exercise = *shape.exercise;
 
-    QWidget *page = create(form, shape.page);
-
-    QWidget *panel = create(form, shape.panel, page);
-    panel->setGeometry(shape.panelGeometry);
-    panel->setStyleSheet(QString::fromUtf8(formstyles::pagePanel));
-
-    QLabel *heading = create(form, shape.heading, panel);
-    heading->setGeometry(shape.headingGeometry);
-    heading->setStyleSheet(QString::fromUtf8(formstyles::transparent));
-    heading->setWordWrap(shape.headingWraps);
+    QWidget *page = form.*shape.page.member = formstyles::newPage(shape.page.name);
+    QWidget *panel = form.*shape.panel.member = formstyles::newPanel(page, shape.panel.name, shape.panelGeometry);
+    form.*shape.heading.member = formstyles::newHeading(panel, shape.heading.name, shape.headingGeometry,
+                                                        shape.headingWraps);
 
     QWidget *grid = create(form, shape.grid, panel);
     grid->setGeometry(shape.gridGeometry);

@@ -53,18 +53,9 @@ const char *const readingText =
 
 void MainWindowForm::setupReadingPage()
 {
-    stacked_lecture1_1 = new QWidget();
-    stacked_lecture1_1->setObjectName(QStringLiteral("stacked_lecture1_1"));
-    lecture1_1 = new QWidget(stacked_lecture1_1);
-    lecture1_1->setObjectName(QStringLiteral("lecture1_1"));
-    lecture1_1->setGeometry(QRect(15, 0, 770, 481));
-    lecture1_1->setStyleSheet(QString::fromUtf8(formstyles::pagePanel));
-
-    label_2 = new QLabel(lecture1_1);
-    label_2->setObjectName(QStringLiteral("label_2"));
-    label_2->setGeometry(QRect(20, 0, 771, 16));
-    label_2->setStyleSheet(QString::fromUtf8(formstyles::transparent));
-    label_2->setWordWrap(true);
+    stacked_lecture1_1 = formstyles::newPage("stacked_lecture1_1");
+    lecture1_1 = formstyles::newPanel(stacked_lecture1_1, "lecture1_1", QRect(15, 0, 770, 481));
+    label_2 = formstyles::newHeading(lecture1_1, "label_2", QRect(20, 0, 771, 16), true);
 
     label_5 = new QLabel(lecture1_1);
     label_5->setObjectName(QStringLiteral("label_5"));
