@@ -7,10 +7,15 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 
 # Packages to build and run the program; the test command adds its own.
-PACKAGES=(cmake g++ make qtbase5-dev fonts-crosextra-carlito fonts-liberation2)
+# The toolkit's private headers give the one call that sets a screen's scale.
+PACKAGES=(cmake g++ make qtbase5-dev qtbase5-private-dev fonts-crosextra-carlito fonts-liberation2)
 # Only for the tests: a real X display and a client that asks the window to
-# close (Xvfb, python3-xlib), and the tools that build and check the package.
-TEST_PACKAGES=(xvfb python3-xlib desktop-file-utils dpkg-dev)
+# close (Xvfb, xauth, python3-xlib); the desktops the window is tried under
+# (qt5ct's dark schemes and fonts, the Breeze style, xrdb for the screen's dpi);
+# the tools that build and check the package (dpkg-dev, lintian, appstreamcli,
+# man).
+TEST_PACKAGES=(xvfb xauth python3-xlib qt5ct kde-style-breeze x11-xserver-utils
+               desktop-file-utils dpkg-dev lintian appstream man-db)
 
 install_missing() {
     local missing=()
