@@ -5,6 +5,7 @@
 
 int main(int argc, char *argv[])
 {
+    prepareToolkit(argc, argv);
     QApplication application(argc, argv);
     prepareApplication();
     MainWindow window;

@@ -1,28 +1,181 @@
 #include "startup.h"
 
+#include <QtCore/QByteArray>
 #include <QtGui/QFont>
+#include <QtGui/QPainter>
+#include <QtGui/QPainterPath>
+#include <QtGui/QScreen>
+#include <QtGui/private/qhighdpiscaling_p.h>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QProxyStyle>
+#include <QtWidgets/QStyleOption>
+
+#include <algorithm>
 
 namespace {
 
-// 13 pixels across, so the ring fits the 13-pixel rows of exercise I.
-const char *const radioIndicatorStyle =
-    "QRadioButton::indicator { width: 11px; height: 11px; border: 1px solid #262626; border-radius: 6px; "
-    "background: #ffffff; }\n"
-    "QRadioButton::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5, "
-    "stop:0 #00557f, stop:0.6 #00557f, stop:0.75 #ffffff, stop:1 #ffffff); }\n";
+// Set by prepareToolkit: a style named on the command line is the user's and wins.
+bool styleFromCommandLine = false;
+
+bool askedForStyle(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        QByteArray argument(argv[i]);
+        if (argument.startsWith("--"))
+            argument.remove(0, 1);
+        if ((argument == "-style" && i + 1 < argc) || argument.startsWith("-style="))
+            return true;
+    }
+    return false;
+}
+
+// True when the user set the scale through the toolkit's own variables; then they decide.
+bool userChoseScale()
+{
+    for (const char *name : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
+                             "QT_SCALE_FACTOR_ROUNDING_POLICY", "QT_DEVICE_PIXEL_RATIO"}) {
+        if (qEnvironmentVariableIsSet(name))
+            return true;
+    }
+    for (const char *name : {"QT_ENABLE_HIGHDPI_SCALING", "QT_AUTO_SCREEN_SCALE_FACTOR"}) {
+        bool isNumber = false;
+        if (qEnvironmentVariableIntValue(name, &isNumber) == 0 && isNumber)
+            return true;
+    }
+    return false;
+}
+
+// The one private call of the toolkit we rely on: Qt 5 offers no public way to
+// change a screen's scale once the application exists. A factor of exactly 1 is
+// ignored until some other factor has been set, so one is set first.
+void setScreenScale(QScreen *screen, qreal factor)
+{
+    if (qFuzzyCompare(factor, qreal(1)))
+        QHighDpiScaling::setScreenFactor(screen, 2);
+    QHighDpiScaling::setScreenFactor(screen, factor);
+}
+
+// The scale a screen's dots per inch ask for, kept where the 800 x 600 window and
+// a title bar fit the screen's free area. 100 dpi is what an X server assumes when
+// it does not know the screen's size, not a scale a desktop chose (desktops set
+// 96 dpi times their scale), so anything under 105 % is taken as 100 %.
+qreal fittingScale(const QScreen *screen)
+{
+    const qreal asked = screen->devicePixelRatio();
+    const QSizeF freeArea = QSizeF(screen->availableGeometry().size()) * asked;
+    const qreal fits = std::min(freeArea.width() / 800, freeArea.height() / (600 + 40));
+    const qreal scale = asked < 1.05 ? 1 : std::min(asked, fits);
+    return std::max<qreal>(scale, 1);
+}
+
+// The 13-pixel ring, and a blue dot when checked, drawn over the base style's
+// radio indicator: under the window's gradient most styles draw no visible ring.
+class RingStyle : public QProxyStyle
+{
+public:
+    explicit RingStyle(const QString &baseKey) : QProxyStyle(baseKey) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        if (metric == PM_ExclusiveIndicatorWidth || metric == PM_ExclusiveIndicatorHeight)
+            return ringSize;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element != PE_IndicatorRadioButton) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        painter->save();
+        const QRectF box(option->rect);
+        const qreal inner = box.width() - 2;
+        QPainterPath round;
+        round.addRoundedRect(box, ringSize / 2, ringSize / 2);
+        painter->setClipPath(round);
+        painter->fillRect(box, Qt::white);
+        if (option->state & State_On) {
+            QRadialGradient dot(box.center(), (box.width() - 1) / 2);
+            dot.setColorAt(0, QColor(0x00, 0x55, 0x7f));
+            dot.setColorAt(0.6, QColor(0x00, 0x55, 0x7f));
+            dot.setColorAt(0.75, Qt::white);
+            dot.setColorAt(1, Qt::white);
+            painter->fillRect(box.adjusted(1, 1, -1, -1), dot);
+        }
+        painter->setClipping(false);
+        painter->setRenderHint(QPainter::Antialiasing);
+        // The ring as four one-pixel sides, each with two arcs of 45 degrees out of circles a
+        // pixel apart, drawn bottom, right, left, top.
+        const QColor ink(0x26, 0x26, 0x26);
+        QPen pen(ink, 1);
+        pen.setCapStyle(Qt::SquareCap);
+        const qreal x = box.x() + 0.5;
+        const qreal y = box.y() + 0.5;
+        const QRectF topLeft(x, y, inner, inner);
+        const QRectF topRight(x + 1, y, inner, inner);
+        const QRectF bottomLeft(x, y + 1, inner, inner);
+        const QRectF bottomRight(x + 1, y + 1, inner, inner);
+        const qreal middle = box.width() / 2 - 0.5;
+        const QRectF sides[] = {
+            {box.x() + middle, box.bottom() - 1, 1, 1}, {box.right() - 1, box.y() + middle, 1, 1},
+            {box.x(), box.y() + middle, 1, 1}, {box.x() + middle, box.y(), 1, 1}};
+        const struct { const QRectF &circle; int from; int span; } arcs[] = {
+            {bottomLeft, -90, -45}, {bottomRight, -90, 45}, {topRight, 45, -45},
+            {bottomRight, 315, 45}, {topLeft, 135, 45}, {bottomLeft, 180, 45},
+            {topLeft, 135, -45}, {topRight, 45, 45}};
+        for (int side = 0; side < 4; ++side) {
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(ink);
+            painter->drawRect(sides[side]);
+            painter->setPen(pen);
+            painter->setBrush(Qt::NoBrush);
+            for (int arc = 2 * side; arc < 2 * side + 2; ++arc)
+                painter->drawArc(arcs[arc].circle, arcs[arc].from * 16, arcs[arc].span * 16);
+        }
+        painter->restore();
+    }
+
+private:
+    static constexpr int ringSize = 13;
+};
 
 } // namespace
 
+void prepareToolkit(int argc, char **argv)
+{
+    styleFromCommandLine = askedForStyle(argc, argv);
+    // The window is laid out for 96 dpi: on a scaled screen the toolkit grows all of it, by the
+    // exact factor the desktop set (125 % stays 125 %, not rounded to 100 % or 200 %).
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    // Dark desktop palettes and desktop fonts would make texts unreadable or cut them.
+    QGuiApplication::setDesktopSettingsAware(false);
+    // The desktop's choice of style is not followed; a -style on the command line is.
+    qunsetenv("QT_STYLE_OVERRIDE");
+}
+
 void prepareApplication()
 {
+    // A window scaled past the screen would hide its buttons; fit it, and never shrink it.
+    if (!userChoseScale()) {
+        for (QScreen *screen : QGuiApplication::screens()) {
+            const qreal scale = fittingScale(screen);
+            if (!qFuzzyCompare(scale, screen->devicePixelRatio()))
+                setScreenScale(screen, scale);
+        }
+    }
+    // One style and its own light palette on every desktop, with the ring drawn in.
+    const QString base = styleFromCommandLine ? QApplication::style()->objectName()
+                                              : QStringLiteral("fusion");
+    QApplication::setStyle(new RingStyle(base));
+    QApplication::setPalette(QApplication::style()->standardPalette());
     // Trebuchet MS is missing on Linux; Carlito is close enough in width that every chrome text fits.
     QFont::insertSubstitution(QStringLiteral("Trebuchet MS"), QStringLiteral("Carlito"));
-    // One dialog face on every desktop, so texts laid out for it fit whatever the desktop's default is.
+    // One dialog face and size on every desktop, so texts laid out for it fit whatever the desktop's is.
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
-    QFont font = QApplication::font();
-    font.setFamily(QStringLiteral("Tahoma"));
-    QApplication::setFont(font);
-    // Under the window's gradient the platform style draws no ring round an unchecked option; draw one.
-    qApp->setStyleSheet(QString::fromLatin1(radioIndicatorStyle));
+    QApplication::setFont(QFont(QStringLiteral("Tahoma"), 9));
 }

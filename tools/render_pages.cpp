@@ -1,4 +1,4 @@
-// Renders the window offscreen as a learner goes through it, into the folder
+// Renders the window (offscreen unless QT_QPA_PLATFORM names a platform) as a learner goes through it, into the folder
 // given (default: the current one): page-0.png (the start) to page-6.png, each
 // exercise page after answering it (some right, some wrong, some not at all),
 // then Finish and the six review tabs as result-tab1.png to result-tab6.png.
@@ -90,7 +90,12 @@ bool answerAndFinish(QWidget &window, const QString &folder)
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen by default, as a plain 96-dpi desktop draws it; another platform when one is named.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_FONT_DPI", "96");
+    }
+    prepareToolkit(argc, argv);
     QApplication application(argc, argv);
     prepareApplication();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
