@@ -154,8 +154,6 @@ void prepareToolkit(int argc, char **argv)
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     // Dark desktop palettes and desktop fonts would make texts unreadable or cut them.
     QGuiApplication::setDesktopSettingsAware(false);
-    // The desktop's choice of style is not followed; a -style on the command line is.
-    qunsetenv("QT_STYLE_OVERRIDE");
 }
 
 void prepareApplication()

@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# The window on a real X display (Xvfb) as learners' desktops set it up: a dark palette, a desktop
+# font, the Breeze style, the toolkit's -stylesheet and -style options, and screens scaled to 125,
+# 150 and 200 %. Renders are compared with a plain 96-dpi desktop's; sizes are read from X.
+# Each further argument is a Qt Test command line ("PROGRAM [FUNCTION...]") that checks fit; it
+# runs again on every scaled screen.
+set -uo pipefail
+render="${1:?usage: xvfb_desktops.sh RENDER_PAGES PROGRAM [FIT_TEST...]}"
+program="${2:?usage: xvfb_desktops.sh RENDER_PAGES PROGRAM [FIT_TEST...]}"
+fit_tests=("${@:3}")
+python=/usr/bin/python3   # Debian's interpreter, where python3-xlib lives
+for package in xvfb x11-xserver-utils python3-xlib qt5ct kde-style-breeze; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||
+        { echo "FAIL: package $package is missing (./test.sh installs it)"; exit 1; }
+done
+work="$(mktemp -d)" xvfb_pid="" failures=0
+stop_x() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null; }
+trap 'stop_x; rm -rf "$work"' EXIT
+check() {   # check DESCRIPTION COMMAND...
+    if "${@:2}"; then echo "ok:   $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
+}
+
+start_x() {   # start_x WIDTHxHEIGHT: a fresh X server that keeps its resources between clients
+    stop_x
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "$1x24" 3>"$work/display" 2>/dev/null &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
+}
+set_dpi() { echo "Xft.dpi: $1" | xrdb -load; }
+
+# render NAME [VARIABLE=VALUE...] [-- OPTION...]: every page and review tab into $work/NAME.
+render() {
+    local name="$1" variables=() options=()
+    shift
+    while [ $# -gt 0 ] && [ "$1" != "--" ]; do variables+=("$1"); shift; done
+    [ $# -gt 0 ] && options=("${@:2}")
+    env QT_QPA_PLATFORM=xcb "${variables[@]}" "$render" "$work/$name" "${options[@]}" \
+        >"$work/$name.log" 2>&1
+}
+# differing NAME: the renders of NAME that are not pixel for pixel those of the plain desktop.
+differing() {
+    local page
+    for page in "$work"/plain/*.png; do
+        cmp -s "$page" "$work/$1/$(basename "$page")" || basename "$page" .png
+    done | tr '\n' ' '
+}
+only_differs() {   # only_differs NAME [PAGES]: exactly these renders differ from the plain ones
+    local pages
+    pages="$(differing "$1")"
+    [ "$pages" = "${2:+$2 }" ] || { echo "  differ: ${pages:-none}"; return 1; }
+}
+same_as_plain() { only_differs "$1"; }
+
+# window_size: WIDTHxHEIGHT of the program's window once X maps it, in screen pixels.
+window_size() {
+    "$python" - "$program" <<'EOF'
+import subprocess, sys, time
+from Xlib import X, display
+app = subprocess.Popen([sys.argv[1]], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+d = display.Display()
+name, utf8 = d.intern_atom("_NET_WM_NAME"), d.intern_atom("UTF8_STRING")
+try:
+    for _ in range(300):
+        for w in d.screen().root.query_tree().children:
+            try:
+                title = w.get_full_property(name, utf8)
+                if title and "TEST № 8" in title.value.decode() \
+                        and w.get_attributes().map_state == X.IsViewable:
+                    g = w.get_geometry()
+                    sys.exit(print(f"{g.width}x{g.height}"))
+            except Exception:
+                pass   # a window that went away while we looked
+        time.sleep(0.1)
+    print("no-window")
+finally:
+    app.kill()
+EOF
+}
+size_near() {   # size_near WIDTH HEIGHT: the window maps at that size, give or take 2 pixels
+    local size
+    size="$(window_size)"
+    local width="${size%x*}" height="${size#*x}"
+    [ "$size" != "no-window" ] && [ $((width - $1)) -le 2 ] && [ $(($1 - width)) -le 2 ] &&
+        [ $((height - $2)) -le 2 ] && [ $(($2 - height)) -le 2 ] ||
+        { echo "  window is $size, expected about $1x$2"; return 1; }
+}
+texts_fit() {   # texts_fit [OPTION...]: every fit test passes on this display, with these options
+    local command
+    for command in "${fit_tests[@]}"; do
+        # shellcheck disable=SC2086  # a command line with its test functions
+        QT_QPA_PLATFORM=xcb $command "$@" >"$work/fit.log" 2>&1 ||
+            { grep -E "FAIL|Loc" "$work/fit.log"; return 1; }
+    done
+}
+
+qt5ct_config() {   # qt5ct_config NAME LINE...: a config folder holding qt5ct.conf with those lines
+    mkdir -p "$work/$1/qt5ct"
+    printf '%s\n' "[Appearance]" "${@:2}" >"$work/$1/qt5ct/qt5ct.conf"
+}
+qt5ct_config dark-config "custom_palette=true" "style=Breeze" \
+    "color_scheme_path=/usr/share/qt5ct/colors/darker.conf"
+# DejaVu Sans 11 as the desktop's general font, in the form qt5ct saves it.
+font='general=@Variant(\0\0\0@\0\0\0\x16\0\x44\0\x65\0j\0\x61\0V\0u\0 \0S\0\x61\0n\0s'
+qt5ct_config font-config "[Fonts]" "$font"'@&\0\0\0\0\0\0\xff\xff\xff\xff\x5\x1\0\x32\x10)'
+echo 'QLabel#label_5 { color: #b00000; }' >"$work/red-passage.qss"
+
+start_x 2560x1600
+set_dpi 96
+render plain || { cat "$work/plain.log"; exit 1; }
+render dark QT_QPA_PLATFORMTHEME=qt5ct XDG_CONFIG_HOME="$work/dark-config"
+check "a dark desktop palette and the Breeze style change no page" same_as_plain dark
+render font QT_QPA_PLATFORMTHEME=qt5ct XDG_CONFIG_HOME="$work/font-config"
+check "a desktop font of another family and size changes no page" same_as_plain font
+render breeze QT_STYLE_OVERRIDE=breeze
+check "QT_STYLE_OVERRIDE=breeze changes no page" same_as_plain breeze
+render stylesheet -- -stylesheet "$work/red-passage.qss"
+check "-stylesheet colours the passage, and only the passage" only_differs stylesheet page-0
+render windows -- -style windows
+check "-style windows is honoured on every page but the reading text" only_differs windows \
+    "page-1 page-2 page-3 page-4 page-5 page-6 $(echo result-tab{1..6})"
+check "-style windows: every text fits" texts_fit -style windows
+check "plain desktop: the window is 800 x 600" size_near 800 600
+for dpi in 120 144 192; do
+    set_dpi "$dpi"
+    scale=$((dpi * 100 / 96))
+    check "$scale % ($dpi dpi): the window grows to $((8 * scale)) x $((6 * scale))" \
+        size_near $((8 * scale)) $((6 * scale))
+    check "$scale % ($dpi dpi): every text fits" texts_fit
+done
+start_x 1366x768
+set_dpi 144
+check "150 % on a 1366 x 768 screen: the window and a title bar fit it" size_near 960 720
+[ "$failures" -eq 0 ] || exit 1
+echo "PASS: the same window on every desktop tried"
