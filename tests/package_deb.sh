@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack and checks what it holds: the program, its menu entry, its
-# icon, and its dependencies on the Qt 5 widgets runtime and the fonts.
+# icon, its dependencies on the Qt 5 widgets runtime and the fonts; then Debian's own checker, the
+# software-centre entry and the manual page.
 set -uo pipefail
 build="${1:?usage: package_deb.sh BUILD_DIR PROGRAM}" program="${2:?usage: package_deb.sh BUILD_DIR PROGRAM}"
-command -v dpkg-deb >/dev/null && command -v cpack >/dev/null || { echo "SKIP: needs dpkg-deb and cpack"; exit 77; }
+for tool in dpkg-deb cpack lintian appstreamcli man desktop-file-validate; do
+    command -v $tool >/dev/null || { echo "SKIP: needs $tool (./test.sh installs it)"; exit 77; }
+done
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -22,9 +25,7 @@ check "/$bin is the built program, stripped" \
     bash -c "strip -o '$work/built' '$program' && cmp -s '$work/built' '$work/root/$bin'"
 check "it finds all its libraries" bash -c "ldd '$work/root/$bin' >'$work/ldd' && ! grep -q 'not found' '$work/ldd'"
 check "/$desktop" test -f "$work/root/$desktop"
-if command -v desktop-file-validate >/dev/null; then
-    check "the menu entry validates" desktop-file-validate "$work/root/$desktop"
-fi
+check "the menu entry validates" desktop-file-validate "$work/root/$desktop"
 for line in "Exec=fle-test8" "Icon=fle-test8" "Terminal=false" "Categories=Education;" "Type=Application"; do
     check "menu entry: $line" grep -qx -- "$line" "$work/root/$desktop"
 done
@@ -36,5 +37,15 @@ depends="$(dpkg-deb -f "$deb" Depends)"
 for package in libqt5widgets5 libqt5gui5 libqt5core5a fonts-crosextra-carlito fonts-liberation2; do
     check "Depends names $package" grep -qE "(^|, )$package( |,|\$)" <<<"$depends"
 done
+quiet() {   # quiet COMMAND...: succeeds and writes no warning (its output is dropped)
+    "$@" >/dev/null 2>"$work/stderr" && [ ! -s "$work/stderr" ] || { cat "$work/stderr"; false; }
+}
+check "lintian: no errors, no warnings" lintian --fail-on error,warning --tag-display-limit 0 "$deb"
+metainfo=usr/share/metainfo/org.example.fle_test8.metainfo.xml
+check "/$metainfo validates" appstreamcli validate --no-net "$work/root/$metainfo"
+check "the software-centre entry launches /$desktop" grep -qF \
+    '<launchable type="desktop-id">fle-test8.desktop</launchable>' "$work/root/$metainfo"
+check "the manual page renders without warnings" quiet env LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
+    man --warnings -l "$work/root/usr/share/man/man1/fle-test8.1.gz"
 echo "$failures failure(s)"
 [ "$failures" -eq 0 ]
