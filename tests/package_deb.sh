@@ -19,7 +19,7 @@ deb="$(ls "$work"/package/*.deb | head -n 1)"
 [ -f "$deb" ] || { cat "$work/cpack.log"; echo "FAIL: no .deb built"; exit 1; }
 dpkg-deb -c "$deb" >"$work/contents" && dpkg-deb -x "$deb" "$work/root" || exit 1
 bin=usr/bin/fle-test8 desktop=usr/share/applications/fle-test8.desktop
-icon=usr/share/icons/hicolor/scalable/apps/fle-test8.svg
+icon=usr/share/icons/hicolor/scalable/apps/fle-test8.svg man_page=usr/share/man/man1/fle-test8.1.gz
 check "/$bin, executable by all" grep -qE "^-rwxr-xr-x root/root .* \./$bin\$" "$work/contents"
 check "/$bin is the built program, stripped" \
     bash -c "strip -o '$work/built' '$program' && cmp -s '$work/built' '$work/root/$bin'"
@@ -41,11 +41,14 @@ quiet() {   # quiet COMMAND...: succeeds and writes no warning (its output is dr
     "$@" >/dev/null 2>"$work/stderr" && [ ! -s "$work/stderr" ] || { cat "$work/stderr"; false; }
 }
 check "lintian: no errors, no warnings" lintian --fail-on error,warning --tag-display-limit 0 "$deb"
-metainfo=usr/share/metainfo/org.example.fle_test8.metainfo.xml
-check "/$metainfo validates" appstreamcli validate --no-net "$work/root/$metainfo"
-check "the software-centre entry launches /$desktop" grep -qF \
-    '<launchable type="desktop-id">fle-test8.desktop</launchable>' "$work/root/$metainfo"
-check "the manual page renders without warnings" quiet env LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
-    man --warnings -l "$work/root/usr/share/man/man1/fle-test8.1.gz"
+check "the software-centre entry validates, with its menu entry" \
+    appstreamcli validate-tree --no-net --strict "$work/root"
+version="$(dpkg-deb -f "$deb" Version)"
+check "changelog.gz begins with release $version" grep -qF "fle-test8 ($version) " \
+    <<<"$(zcat "$work/root/usr/share/doc/fle-test8/changelog.gz" | head -n 1)"
+check "the software-centre entry's latest release is $version" grep -qF "version=\"$version\"" \
+    <<<"$(grep -m 1 '<release ' "$work/root"/usr/share/metainfo/*.xml)"
+check "man renders the manual page without warnings" \
+    quiet env LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -l "$work/root/$man_page"
 echo "$failures failure(s)"
 [ "$failures" -eq 0 ]
