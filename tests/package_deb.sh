@@ -13,6 +13,9 @@ failures=0
 check() {   # check DESCRIPTION COMMAND...
     if "${@:2}"; then echo "ok:   $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
 }
+quiet() {   # quiet COMMAND...: succeeds and writes no warning (its output is dropped)
+    "$@" >/dev/null 2>"$work/stderr" && [ ! -s "$work/stderr" ] || { cat "$work/stderr"; false; }
+}
 
 (cd "$build" && cpack -G DEB -B "$work/package") >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; exit 1; }
 deb="$(ls "$work"/package/*.deb | head -n 1)"
@@ -24,7 +27,6 @@ check "/$bin, executable by all" grep -qE "^-rwxr-xr-x root/root .* \./$bin\$" "
 check "/$bin is the built program, stripped" \
     bash -c "strip -o '$work/built' '$program' && cmp -s '$work/built' '$work/root/$bin'"
 check "it finds all its libraries" bash -c "ldd '$work/root/$bin' >'$work/ldd' && ! grep -q 'not found' '$work/ldd'"
-check "/$desktop" test -f "$work/root/$desktop"
 check "the menu entry validates" desktop-file-validate "$work/root/$desktop"
 for line in "Exec=fle-test8" "Icon=fle-test8" "Terminal=false" "Categories=Education;" "Type=Application"; do
     check "menu entry: $line" grep -qx -- "$line" "$work/root/$desktop"
@@ -37,9 +39,6 @@ depends="$(dpkg-deb -f "$deb" Depends)"
 for package in libqt5widgets5 libqt5gui5 libqt5core5a fonts-crosextra-carlito fonts-liberation2; do
     check "Depends names $package" grep -qE "(^|, )$package( |,|\$)" <<<"$depends"
 done
-quiet() {   # quiet COMMAND...: succeeds and writes no warning (its output is dropped)
-    "$@" >/dev/null 2>"$work/stderr" && [ ! -s "$work/stderr" ] || { cat "$work/stderr"; false; }
-}
 check "lintian: no errors, no warnings" lintian --fail-on error,warning --tag-display-limit 0 "$deb"
 check "the software-centre entry validates, with its menu entry" \
     appstreamcli validate-tree --no-net --strict "$work/root"
