@@ -117,6 +117,9 @@ void MainWindowForm::setupUi(QMainWindow *MainWindow)
     stackedWidget->setStyleSheet(QString::fromUtf8(stackStyle));
     stackedWidget->setFrameShape(QFrame::NoFrame);
     stackedWidget->setFrameShadow(QFrame::Plain);
+    // The window, the chrome so far and the stack are polished now, before any page
+    // exists; each page is polished when first shown (formstyles::polishWhenShown).
+    MainWindow->ensurePolished();
 
     // Each builder creates its page, fills it and only then appends it to the stack.
     setupReadingPage();
@@ -134,12 +137,14 @@ void MainWindowForm::setupUi(QMainWindow *MainWindow)
     test_label->setStyleSheet(QString::fromUtf8(testNumberStyle));
 
     close_button = makeButton(centralWidget, "close_button", true, QRect(690, 570, 100, 22), closeStyle);
+    // The chrome built after the pages, polished before the texts go in like the rest of it:
+    // a rich text laid out before its label is polished would be laid out again when shown.
+    pushButton_3->ensurePolished();
+    test_label->ensurePolished();
+    close_button->ensurePolished();
 
     MainWindow->setCentralWidget(centralWidget);
 
-    // Polishing the finished tree before the texts go in spares every rich text a second
-    // layout when the window is first shown; what the window shows is the same.
-    MainWindow->ensurePolished();
     retranslateUi(MainWindow);
 
     stackedWidget->setCurrentIndex(1);

@@ -92,6 +92,7 @@ void MainWindowForm::setupExerciseOnePage()
         gridLayout_2->addWidget(box, frame.question - 1, 0, 1, 1);
     }
 
+    formstyles::polishWhenShown(stacked_lecture1_2);
     stackedWidget->addWidget(stacked_lecture1_2);
 
     // Tab walks the questions as they stand on screen, 1 to 5, options a) to c).

@@ -1,5 +1,7 @@
 #include "formstyles.h"
 
+#include <QtCore/QEvent>
+
 namespace formstyles {
 
 const char *const window =
@@ -63,6 +65,40 @@ QLabel *newHeading(QWidget *panel, const char *name, const QRect &geometry, bool
     heading->setStyleSheet(QString::fromUtf8(transparent));
     heading->setWordWrap(wraps);
     return heading;
+}
+
+namespace {
+
+// Every widget asks to be polished once the event loop runs, shown or not, and the
+// toolkit polishes any widget it shows anyway. A page appended to the styled stack has
+// already had its style applied by the stack, so polishing it again at start-up only
+// repeats that work for a page nobody sees yet. This filter lets a widget's one polish
+// request through only while the widget is on screen; a widget off screen is polished
+// when it is first shown, as every widget is, and reports the same from then on.
+class PolishWhenShown : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::PolishRequest)
+            return false;
+        watched->removeEventFilter(this);   // a widget asks once
+        return !static_cast<QWidget *>(watched)->isVisible();
+    }
+};
+
+} // namespace
+
+void polishWhenShown(QWidget *page)
+{
+    auto *filter = new PolishWhenShown(page);
+    page->installEventFilter(filter);
+    const QList<QWidget *> widgets = page->findChildren<QWidget *>();
+    for (QWidget *widget : widgets)
+        widget->installEventFilter(filter);
 }
 
 QFont itemFont()

@@ -34,6 +34,9 @@ QString itemText(const char *text);
 QWidget *newPage(const char *name);
 QWidget *newPanel(QWidget *page, const char *name, const QRect &geometry);
 QLabel *newHeading(QWidget *panel, const char *name, const QRect &geometry, bool wraps);
+// Call on a finished page just before the stack takes it: the page and everything on
+// it are then polished when the page is first shown, not at start-up (see the source).
+void polishWhenShown(QWidget *page);
 
 QFont itemFont();   // Trebuchet MS 10 pt, upright, normal weight
 QFont gridFont();   // 12 pt, nothing else set

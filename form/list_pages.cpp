@@ -94,6 +94,7 @@ void build(MainWindowForm &form, const PageShape &shape)
     for (int column = 0; column < shape.stretchedColumns; ++column)
         layout->setColumnStretch(column, 50);
 
+    formstyles::polishWhenShown(page);
     form.stackedWidget->addWidget(page);
 
     // Tab walks the answer lists from the top row down, as they stand on screen.

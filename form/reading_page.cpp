@@ -64,6 +64,7 @@ void MainWindowForm::setupReadingPage()
     label_5->setFrameShape(QFrame::NoFrame);
     label_5->setWordWrap(true);
 
+    formstyles::polishWhenShown(stacked_lecture1_1);
     stackedWidget->addWidget(stacked_lecture1_1);
 }
 

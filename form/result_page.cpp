@@ -232,6 +232,7 @@ void MainWindowForm::setupResultPage()
     exg_6 = gridHeading(tab_4, "exg_6", QRect(0, 0, 769, 26));
     tabWidget->addTab(tab_4, QString());
 
+    formstyles::polishWhenShown(result);
     stackedWidget->addWidget(result);
 }
 
