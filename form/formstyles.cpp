@@ -70,11 +70,11 @@ QLabel *newHeading(QWidget *panel, const char *name, const QRect &geometry, bool
 namespace {
 
 // Every widget asks to be polished once the event loop runs, shown or not, and the
-// toolkit polishes any widget it shows anyway. A page appended to the styled stack has
-// already had its style applied by the stack, so polishing it again at start-up only
-// repeats that work for a page nobody sees yet. This filter lets a widget's one polish
-// request through only while the widget is on screen; a widget off screen is polished
-// when it is first shown, as every widget is, and reports the same from then on.
+// toolkit polishes any widget it shows anyway. Appending a page to the styled stack has
+// already styled its panel and everything on it, so polishing the page again at start-up
+// only repeats that work for a page nobody sees yet. This filter lets a widget's one
+// polish request through only while the widget is on screen; a widget off screen is
+// polished when it is first shown, as every widget is, and reports the same from then on.
 class PolishWhenShown : public QObject
 {
 public:

@@ -94,6 +94,17 @@ QWidget *namedWidget(QWidget *parent, const char *name)
     return widget;
 }
 
+// The widget of one review tab, polished at once, while it has no cells: polishing the
+// result page then stops at every tab, and the cells of a tab are polished when the tab
+// is first shown. Finish writes the colour of every answer cell; a cell not polished yet
+// only keeps the style sheet then, where a polished one is restyled at each write.
+QWidget *reviewTab(const char *name)
+{
+    QWidget *tab = namedWidget(nullptr, name);
+    tab->ensurePolished();
+    return tab;
+}
+
 // A label of a tab: word wrap on, font and style as its role asks.
 QLabel *reviewLabel(QWidget *parent, const char *name, const QRect *geometry, const QFont &font,
                     const char *style)
@@ -180,7 +191,7 @@ void MainWindowForm::setupResultPage()
     tabWidget->setGeometry(QRect(10, 20, 781, 461));
 
     // Tab 1, exercise I
-    resultl1_2 = namedWidget(nullptr, "resultl1_2");
+    resultl1_2 = reviewTab("resultl1_2");
     layoutWidget_2 = namedWidget(resultl1_2, "layoutWidget_2");
     layoutWidget_2->setGeometry(QRect(0, 0, 771, 391));
     verticalLayout_3 = boxLayout<QVBoxLayout>(layoutWidget_2, "verticalLayout_3", 2);
@@ -188,7 +199,7 @@ void MainWindowForm::setupResultPage()
     tabWidget->addTab(resultl1_2, QString());
 
     // Tab 2, exercise II
-    resultv2 = namedWidget(nullptr, "resultv2");
+    resultv2 = reviewTab("resultv2");
     layoutWidget_3 = namedWidget(resultv2, "layoutWidget_3");
     layoutWidget_3->setGeometry(QRect(0, 1, 771, 431));
     verticalLayout_9 = boxLayout<QVBoxLayout>(layoutWidget_3, "verticalLayout_9", 0);
@@ -196,7 +207,7 @@ void MainWindowForm::setupResultPage()
     tabWidget->addTab(resultv2, QString());
 
     // Tab 3, exercise III
-    tab = namedWidget(nullptr, "tab");
+    tab = reviewTab("tab");
     layoutWidget_4 = namedWidget(tab, "layoutWidget_4");
     layoutWidget_4->setGeometry(QRect(0, 0, 771, 431));
     verticalLayout_10 = boxLayout<QVBoxLayout>(layoutWidget_4, "verticalLayout_10", 0);
@@ -204,7 +215,7 @@ void MainWindowForm::setupResultPage()
     tabWidget->addTab(tab, QString());
 
     // Tab 4, exercise IV
-    tab_2 = namedWidget(nullptr, "tab_2");
+    tab_2 = reviewTab("tab_2");
     exg_4 = gridHeading(tab_2, "exg_4", QRect(0, 0, 769, 31));
     layoutWidget = namedWidget(tab_2, "layoutWidget");
     layoutWidget->setGeometry(QRect(0, 40, 621, 161));
@@ -215,7 +226,7 @@ void MainWindowForm::setupResultPage()
     tabWidget->addTab(tab_2, QString());
 
     // Tab 5, exercise V
-    tab_3 = namedWidget(nullptr, "tab_3");
+    tab_3 = reviewTab("tab_3");
     exg_5 = gridHeading(tab_3, "exg_5", QRect(0, 0, 769, 26));
     layoutWidget_6 = namedWidget(tab_3, "layoutWidget_6");
     layoutWidget_6->setGeometry(QRect(0, 28, 491, 291));
@@ -224,7 +235,7 @@ void MainWindowForm::setupResultPage()
     tabWidget->addTab(tab_3, QString());
 
     // Tab 6, exercise VI: the chosen words only, heading built after the grid
-    tab_4 = namedWidget(nullptr, "tab_4");
+    tab_4 = reviewTab("tab_4");
     layoutWidget_7 = namedWidget(tab_4, "layoutWidget_7");
     layoutWidget_7->setGeometry(QRect(0, 40, 381, 171));
     gridLayout_9 = boxLayout<QGridLayout>(layoutWidget_7, "gridLayout_9", 6);
@@ -232,6 +243,9 @@ void MainWindowForm::setupResultPage()
     exg_6 = gridHeading(tab_4, "exg_6", QRect(0, 0, 769, 26));
     tabWidget->addTab(tab_4, QString());
 
+    // The score line and the tab frame are polished now, so Finish does not wait for them;
+    // polishing stops at the tabs, whose cells wait for their tab to be shown.
+    result->ensurePolished();
     formstyles::polishWhenShown(result);
     stackedWidget->addWidget(result);
 }
