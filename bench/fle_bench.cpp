@@ -104,6 +104,7 @@ private:
 
 int runToFirstFrame(int argc, char **argv, bool bare)
 {
+    prepareToolkit(argc, argv);
     QApplication application(argc, argv);
     prepareApplication();
     std::unique_ptr<QMainWindow> window;
@@ -223,6 +224,7 @@ void quietStyleSheetWarnings()
 
 int runFinish(int argc, char **argv, int repeat)
 {
+    prepareToolkit(argc, argv);
     QApplication application(argc, argv);
     prepareApplication();
     quietStyleSheetWarnings();
@@ -258,6 +260,7 @@ int runFinish(int argc, char **argv, int repeat)
 // handler's share is its inclusive count in the same profile.
 int runFinishInstructions(int argc, char **argv)
 {
+    prepareToolkit(argc, argv);
     QApplication application(argc, argv);
     prepareApplication();
     quietStyleSheetWarnings();
@@ -357,8 +360,11 @@ int main(int argc, char **argv)
         else if (!std::strcmp(argv[i], "--startup"))
             startup = std::max(1, std::atoi(argv[i + 1]));
     }
-    if (!getenv("QT_QPA_PLATFORM"))
+    // Offscreen by default, drawn as a plain 96-dpi desktop draws it.
+    if (!getenv("QT_QPA_PLATFORM")) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("QT_FONT_DPI", "96", 1);
+    }
 
     if (startup) {
         char self[PATH_MAX];

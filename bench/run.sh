@@ -22,7 +22,7 @@ cmake --build "$BUILD_DIR" -j"$(nproc)" --target fle-bench >"$BUILD_DIR/bench-bu
 bench="$BUILD_DIR/bench/fle-bench"
 out="$BUILD_DIR/bench-out"
 mkdir -p "$out"
-export QT_QPA_PLATFORM=offscreen
+export QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96
 
 value() { awk -v key="$1" '$1 == key { print $2 }' "$2"; }
 
