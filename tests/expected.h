@@ -1,0 +1,73 @@
+// What the learner should get, written out from the test's own paper: the 35 items in page
+// order, their answer widgets, right options, texts and review cells; the grade of a score.
+#pragma once
+#include <QtCore/QString>
+#include <QtCore/QStringList>
+
+namespace expected {
+const int itemCount = 35;
+// The right option of items 1 to 35: exercise I, then II, III, IV (five each), V (ten), VI.
+const int key[itemCount] = {0, 1, 2, 1, 0,  1, 0, 4, 2, 3,  2, 4, 3, 1, 0,  3, 4, 0, 1, 2,
+                            2, 0, 2, 1, 0, 1, 1, 0, 2, 0,  4, 2, 0, 3, 1};
+const QStringList radioOptions[5] = {
+    {"a) un produit toxique obtenu par synthèse à partir de la morphine;",
+     "b) une substance dérivée de l'amphétamine;",
+     "c) un alcaloïde tiré des feuilles d\u2019un arbuste."},
+    {"a) d'un liquide incolore et inodore;",
+     "b) sous la forme d'une poudre ou de granulés à écraser;", "c) de cachets ou de pilules."},
+    {"a) les hallucinations;", "b) la fatigue refoulée, le besoin de parler et de bouger;",
+     "c) l'apaisement, l'euphorie et une sensation d'extase."},
+    {"a) des maladies menales graves;", "b) l'anorexie et l'insomnie;",
+     "c) la dépression psychique, accompagnée de nausées, de bradycardie."},
+    {"a) une dépression respiratoire souvent mortelle;", "b) des troubles psychiques graves;",
+     "c) des convulsions et un coma."}};
+const QStringList listOptions[5] = {   // exercises II to VI
+    {"a) бути  сполучною ланкою", "b) збирати відомості", "c) агентурна операція",
+     "d) надавати допомогу", "e) контрольована поставка"},
+    {"a) mettre à la disposition", "b) aider", "c) une drogue", "d) une pénétration",
+     "e) rassembler"},
+    {"a) les enquêtes importantes", "b) sur des officiers de liaison ",
+     "c) aux programmes de stages ", "d) un intérêt stratégique",
+     "e) contre le  trafic de stupéfiants"},
+    {"Les stimulants ", "Les hallucinogènes ", "Les dépresseurs "},
+    {"a) en  fixant ", "b) après avoir été condamné ", "c) n\u2019ayant pas atteint ",
+     "d) en reconnaissant ", "e) avoir commis "}};
+// The items of exercises II to V as the page shows them and the review repeats them.
+const QStringList itemTexts = {
+    "1) centraliser  les renseignements  ", "2) servir de liaison           ",
+    "3) la livraison surveillée   ", "4) une opération d'infiltration  ",
+    "5) apporter un concours      ", "1) un stupéfiant ", "2) centraliser ",
+    "3) une infiltration  ", "4) apporter son concours  ", "5) fournir  ", "1) présenter  ",
+    "2) lutter  ", "3) coordonner  ", "4) s'appuyer   ", "5) participer  ", "1) barbituriques",
+    "2) Cannabis ", "3) Morphine ", "4) Kétamine", "5) Ecstasy", "6) LSD ", "7) champignons",
+    "8) Crack", "9) Héroïne ", "10) Cocaïne"};
+
+inline QString grade(int points)
+{
+    if (points >= 65)
+        return "Trés bien!";
+    return points >= 43 ? "Bien!" : points >= 26 ? "Passable!" : "Mal!";
+}
+
+// One item: its page, its exercise (0 = I), its number k there, its options, the widget that
+// answers it (a radio's name without the option number) and its review cells.
+struct Item
+{
+    int page, exercise, k;
+    QStringList options;
+    QString input, itemCell, answerCell;
+};
+inline Item item(int i)
+{
+    if (i < 5) {
+        const QString cell = i ? QString("res_%1").arg(i + 1) : "res";
+        return {1, 0, i + 1, radioOptions[i], QString("rb%1_").arg(i + 1), QString(), cell};
+    }
+    const int e = i < 20 ? (i - 5) / 5 + 1 : i < 30 ? 4 : 5;
+    const int k = i - (e < 4 ? 5 * e : e == 4 ? 20 : 30) + 1;
+    const QString inputs[] = {"cbv2_%1", "cbv3_%1", "cbg4_%1", "cbg5_%1", "cbg6_%1"};
+    const QString cells[] = {"exv2_%1", "exv3_%1", "exg_4_%1", "exg_5_%1", "(none %1)"};
+    return {e + 1, e, k, listOptions[e - 1], inputs[e - 1].arg(k), cells[e - 1].arg(k),
+            QString("res_%1_%2").arg(e + 1).arg(k)};
+}
+} // namespace expected

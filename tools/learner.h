@@ -1,0 +1,116 @@
+// Drives the window as a learner does: clicks on the buttons shown, a click near a radio's
+// ring, keyboard choice in the answer lists, Next and Back from page to page. The tests and
+// the benchmark use it; a program that includes it links the toolkit's Qt Test module.
+#pragma once
+#include "counters.h"
+#include "mainwindow.h"
+#include "startup.h"
+#include <QtTest/QtTest>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QRadioButton>
+#include <QtWidgets/QStackedWidget>
+#include <cstdio>
+#include <memory>
+
+namespace learner {
+// Start-up as the program does it. The style sheets write rgb() with four values, which the
+// toolkit accepts with a warning on every polish; those warnings are kept quiet.
+inline void prepare()
+{
+    prepareApplication();
+    static const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+            if (type == QtWarningMsg && message.startsWith("QCssParser::parseColorValue"))
+                return;
+            if (previous)
+                previous(type, context, message);
+            else
+                std::fprintf(stderr, "%s\n", qPrintable(message));
+        });
+}
+
+// A new window on fresh counters, shown and exposed, as at program start.
+inline std::unique_ptr<MainWindow> freshWindow()
+{
+    current_page = 0;
+    correct_answers = 0;
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    (void)QTest::qWaitForWindowExposed(window.get());
+    return window;
+}
+
+// The widget of that name, or null (with a warning naming it); every action below is false on null.
+template <typename T> T *find(QWidget *window, const QString &name)
+{
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qWarning("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+inline QLabel *label(QWidget *w, const QString &name) { return find<QLabel>(w, name); }
+inline QAbstractButton *button(QWidget *w, const QString &name)
+{
+    return find<QAbstractButton>(w, name);
+}
+inline QComboBox *list(QWidget *w, const QString &name) { return find<QComboBox>(w, name); }
+inline QRadioButton *radio(QWidget *w, const QString &name) { return find<QRadioButton>(w, name); }
+inline QStackedWidget *stack(QWidget *w) { return find<QStackedWidget>(w, "stackedWidget"); }
+// What the learner reads in a label, and whether a button is on screen; "?" and false when none.
+inline QString read(QWidget *w, const QString &name)
+{
+    const QLabel *shown = label(w, name);
+    return shown ? shown->text() : "?";
+}
+inline bool shown(QWidget *w, const QString &name)
+{
+    const QAbstractButton *b = button(w, name);
+    return b && b->isVisible();
+}
+
+// Clicks a button in its middle, false when it is not on screen.
+inline bool press(QAbstractButton *b)
+{
+    const bool shown = b && b->isVisible();
+    if (shown)
+        QTest::mouseClick(b, Qt::LeftButton);
+    return shown;
+}
+// Clicks an option next to its ring, since the middle of a wide radio can miss its caption.
+inline bool clickRadio(QRadioButton *r)
+{
+    const bool shown = r && r->isVisible();
+    if (shown)
+        QTest::mouseClick(r, Qt::LeftButton, Qt::NoModifier, QPoint(8, r->height() / 2));
+    return shown && r->isChecked();
+}
+inline bool pressNext(QWidget *w) { return press(button(w, "pushButton_2")); }
+inline bool pressBack(QWidget *w) { return press(button(w, "pushButton_1")); }
+inline bool pressFinish(QWidget *w) { return press(button(w, "pushButton_3")); }
+inline bool pressClose(QWidget *w) { return press(button(w, "close_button")); }
+
+// Picks an option of an answer list by keyboard (Home, then Down), without its popup.
+inline bool choose(QComboBox *c, int index)
+{
+    if (!c || !c->isVisible() || index < 0 || index >= c->count())
+        return false;
+    QTest::keyClick(c, Qt::Key_Home);
+    for (int i = 0; i < index; ++i)
+        QTest::keyClick(c, Qt::Key_Down);
+    return c->currentIndex() == index;
+}
+
+// Walks with Next or Back to the given page of the stack (0 to 6).
+inline bool goToPage(QWidget *w, int page)
+{
+    QStackedWidget *pages = stack(w);
+    while (pages && pages->currentIndex() != page)
+        if (!(pages->currentIndex() < page ? pressNext(w) : pressBack(w)))
+            return false;
+    return pages;
+}
+} // namespace learner
+
+namespace testutil = learner;   // the name the benchmark knew these by
