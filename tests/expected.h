@@ -1,8 +1,8 @@
 // What the learner should get, written out from the test's own paper: the 35 items in page
 // order, their answer widgets, right options, texts and review cells; the grade of a score.
+// And the learner's side: answering an item, reading the header and the review.
 #pragma once
-#include <QtCore/QString>
-#include <QtCore/QStringList>
+#include "learner.h"
 
 namespace expected {
 const int itemCount = 35;
@@ -69,5 +69,73 @@ inline Item item(int i)
     const QString cells[] = {"exv2_%1", "exv3_%1", "exg_4_%1", "exg_5_%1", "(none %1)"};
     return {e + 1, e, k, listOptions[e - 1], inputs[e - 1].arg(k), cells[e - 1].arg(k),
             QString("res_%1_%2").arg(e + 1).arg(k)};
+}
+
+// Gives item i the option (0 for a) or the first entry); -1 leaves it as it is.
+inline bool answer(QWidget *w, int i, int option)
+{
+    if (option < 0)
+        return true;
+    if (item(i).page == 1)
+        return learner::clickRadio(learner::radio(w, item(i).input + QString::number(option + 1)));
+    return learner::choose(learner::list(w, item(i).input), option);
+}
+
+// The answer shown for item i: the option checked or chosen, -1 for none, -2 for two.
+inline int shownAnswer(QWidget *w, int i)
+{
+    if (item(i).page > 1)
+        return learner::list(w, item(i).input)->currentIndex();
+    int checked = -1;
+    for (int o = 0; o < 3; ++o)
+        if (learner::radio(w, item(i).input + QString::number(o + 1))->isChecked())
+            checked = checked == -1 ? o : -2;
+    return checked;
+}
+
+// "section|points|" then Back, Next, Finish and Close shown (1) or hidden (0).
+inline QString header(QWidget *w)
+{
+    QString line = learner::read(w, "type_label") + '|' + learner::read(w, "total_label") + '|';
+    for (const char *name : {"pushButton_1", "pushButton_2", "pushButton_3", "close_button"})
+        line += learner::shown(w, name) ? '1' : '0';
+    return line;
+}
+// The header on pages 0 to 6 once the learner has taken a step.
+const QStringList headers = {"LECTURE| |0100", "LECTURE|5 x 2 = 10|1100",
+                             "VOCABULAIRE|5 x 2 = 10|1100", "VOCABULAIRE|5 x 2 = 10|1100",
+                             "GRAMMAIRE|5 x 2 = 10|1100", "VOCABULAIRE|10 x 2 = 20|1100",
+                             "GRAMMAIRE|5 x 2 = 10|1010"};
+
+// After Finish: the first thing on the result page that does not show the answers given as
+// they should, or an empty text.
+inline QString firstWrongResult(QWidget *w, const QVector<int> &answers)
+{
+    int right = 0;
+    for (int i = 0; i < itemCount; ++i) {
+        const Item it = item(i);
+        const int a = answers[i];
+        right += a == key[i];
+        const QString given = a < 0 ? "Відповіді нема" : it.options.value(a, "?");
+        const QString text = it.page == 1 ? ' ' + given : given;
+        const QString colour = a == key[i] ? "color: green" : "color: red";
+        const QLabel *cell = learner::label(w, it.answerCell);
+        if (!cell || cell->text() != text || !cell->styleSheet().contains(colour))
+            return it.answerCell + " should read \"" + text + "\" in " + colour;
+        const QString itemText = "<html><head/><body><p><span style=\" font-weight:600;\">"
+                                 + itemTexts.value(i - 5) + "</span></p></body></html>";
+        if (i >= 5 && i < 30 && learner::read(w, it.itemCell) != itemText)
+            return it.itemCell + " should read " + itemText;
+    }
+    for (int k = 6; k <= 10; ++k)   // the spare cells of tabs 2 and 3 stay empty
+        for (QString spare : {"exv2_%1", "res_2_%1", "exv3_%1", "res_3_%1"})
+            if (!learner::read(w, spare.arg(k)).isEmpty())
+                return spare.arg(k) + " should be empty";
+    const QString score = QString("%1 %2").arg(2 * right).arg(grade(2 * right));
+    const QString shown = learner::read(w, "label_mark") + ' ' + learner::read(w, "label_mark_2");
+    const QString head = header(w);
+    if (shown != score || head != "RÉSULTAT|Au total: 70 points|0001")
+        return shown + ", " + head + " should be " + score + ", RÉSULTAT|Au total: 70 points|0001";
+    return QString();
 }
 } // namespace expected
