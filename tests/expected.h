@@ -49,11 +49,11 @@ inline QString grade(int points)
     return points >= 43 ? "Bien!" : points >= 26 ? "Passable!" : "Mal!";
 }
 
-// One item: its page, its exercise (0 = I), its number k there, its options, the widget that
-// answers it (a radio's name without the option number) and its review cells.
+// One item: its page, its number k in its exercise, its options, the widget that answers it
+// (a radio's name without the option number) and its review cells.
 struct Item
 {
-    int page, exercise, k;
+    int page, k;
     QStringList options;
     QString input, itemCell, answerCell;
 };
@@ -61,13 +61,13 @@ inline Item item(int i)
 {
     if (i < 5) {
         const QString cell = i ? QString("res_%1").arg(i + 1) : "res";
-        return {1, 0, i + 1, radioOptions[i], QString("rb%1_").arg(i + 1), QString(), cell};
+        return {1, i + 1, radioOptions[i], QString("rb%1_").arg(i + 1), QString(), cell};
     }
     const int e = i < 20 ? (i - 5) / 5 + 1 : i < 30 ? 4 : 5;
     const int k = i - (e < 4 ? 5 * e : e == 4 ? 20 : 30) + 1;
     const QString inputs[] = {"cbv2_%1", "cbv3_%1", "cbg4_%1", "cbg5_%1", "cbg6_%1"};
     const QString cells[] = {"exv2_%1", "exv3_%1", "exg_4_%1", "exg_5_%1", "(none %1)"};
-    return {e + 1, e, k, listOptions[e - 1], inputs[e - 1].arg(k), cells[e - 1].arg(k),
+    return {e + 1, k, listOptions[e - 1], inputs[e - 1].arg(k), cells[e - 1].arg(k),
             QString("res_%1_%2").arg(e + 1).arg(k)};
 }
 

@@ -1,7 +1,6 @@
 // The whole test can be taken without a mouse: Tab walks the buttons and the answers of the
 // page shown in screen order, Space presses and checks, the arrow keys choose.
 #include "expected.h"
-#include "learner.h"
 using namespace learner;
 
 namespace {

@@ -140,6 +140,13 @@ class ScreensTest : public QObject
     QStringList otherFaces;   // drawn here, though the pictures were drawn without them
     QFont startFont;
 
+public:
+    static void initMain()   // drawn as on a plain 96-dpi desktop, also when started by hand
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_FONT_DPI", "96");
+    }
+
 private slots:
     void initTestCase()
     {
