@@ -81,15 +81,17 @@ inline bool answer(QWidget *w, int i, int option)
     return learner::choose(learner::list(w, item(i).input), option);
 }
 
-// The answer shown for item i: the option checked or chosen, -1 for none, -2 for two.
+// The answer shown for item i: the option checked or chosen, -1 for none (or no widget), -2
+// for two.
 inline int shownAnswer(QWidget *w, int i)
 {
-    if (item(i).page > 1)
-        return learner::list(w, item(i).input)->currentIndex();
-    int checked = -1;
-    for (int o = 0; o < 3; ++o)
-        if (learner::radio(w, item(i).input + QString::number(o + 1))->isChecked())
+    const QComboBox *list = item(i).page > 1 ? learner::list(w, item(i).input) : nullptr;
+    int checked = list ? list->currentIndex() : -1;
+    for (int o = 0; item(i).page == 1 && o < 3; ++o) {
+        const QRadioButton *option = learner::radio(w, item(i).input + QString::number(o + 1));
+        if (option && option->isChecked())
             checked = checked == -1 ? o : -2;
+    }
     return checked;
 }
 

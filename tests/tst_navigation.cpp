@@ -38,7 +38,7 @@ private slots:
         current_page = counter;
         QVERIFY(pressNext(w.get()));
         QCOMPARE(expected::header(w.get()), afterNext);
-        QCOMPARE(current_page, stack(w.get())->currentIndex());
+        QCOMPARE(current_page, pageShown(w.get()));
         QVERIFY(pressNext(w.get()) || counter > 0);
         QCOMPARE(expected::header(w.get()), afterNextAgain);
     }

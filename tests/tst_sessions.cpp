@@ -27,7 +27,7 @@ private slots:
             QVector<int> chosen(expected::itemCount, -1);
             QVector<bool> considered(expected::itemCount, false);
             const int randomSteps = random.bounded(40);
-            for (int step = 0; stack(w.get())->currentIndex() < 7; ++step) {
+            for (int step = 0; pageShown(w.get()) < 7; ++step) {
                 const bool wandering = step < randomSteps;
                 const int action = wandering ? random.bounded(4) : page < 1 ? 0 : 2;
                 QVector<int> open;   // the items of the page to answer now
@@ -54,13 +54,13 @@ private slots:
                 }
                 const QString where = QString("seed %1, session %2, step %3").arg(seed)
                                           .arg(session).arg(step);
-                if (stack(w.get())->currentIndex() == 7) {
+                if (pageShown(w.get()) == 7) {
                     const QString wrong = expected::firstWrongResult(w.get(), chosen);
                     QVERIFY2(wrong.isEmpty(), qPrintable(where + ": " + wrong));
                     grades << read(w.get(), "label_mark_2");
                     break;
                 }
-                QString shown = QString::number(stack(w.get())->currentIndex());
+                QString shown = QString::number(pageShown(w.get()));
                 for (int i = 0; i < expected::itemCount; ++i)
                     shown += ' ' + QString::number(expected::shownAnswer(w.get(), i));
                 QString meant = QString::number(page);

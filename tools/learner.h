@@ -58,6 +58,12 @@ inline QAbstractButton *button(QWidget *w, const QString &name)
 inline QComboBox *list(QWidget *w, const QString &name) { return find<QComboBox>(w, name); }
 inline QRadioButton *radio(QWidget *w, const QString &name) { return find<QRadioButton>(w, name); }
 inline QStackedWidget *stack(QWidget *w) { return find<QStackedWidget>(w, "stackedWidget"); }
+// The page shown: 0 the reading, 1 to 6 the exercises, 7 the result; -1 without a page stack.
+inline int pageShown(QWidget *w)
+{
+    const QStackedWidget *pages = stack(w);
+    return pages ? pages->currentIndex() : -1;
+}
 // What the learner reads in a label, and whether a button is on screen; "?" and false when none.
 inline QString read(QWidget *w, const QString &name)
 {
@@ -105,11 +111,10 @@ inline bool choose(QComboBox *c, int index)
 // Walks with Next or Back to the given page of the stack (0 to 6).
 inline bool goToPage(QWidget *w, int page)
 {
-    QStackedWidget *pages = stack(w);
-    while (pages && pages->currentIndex() != page)
-        if (!(pages->currentIndex() < page ? pressNext(w) : pressBack(w)))
+    while (pageShown(w) != page)
+        if (pageShown(w) < 0 || !(pageShown(w) < page ? pressNext(w) : pressBack(w)))
             return false;
-    return pages;
+    return true;
 }
 } // namespace learner
 
