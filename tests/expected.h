@@ -103,7 +103,8 @@ inline QString header(QWidget *w)
         line += learner::shown(w, name) ? '1' : '0';
     return line;
 }
-// The header on pages 0 to 6 once the learner has taken a step.
+// The header at the start, and on pages 0 to 6 once the learner has taken a step.
+const QString startHeader = "<html><head/><body><p>LECTURE</p></body></html>||0100";
 const QStringList headers = {"LECTURE| |0100", "LECTURE|5 x 2 = 10|1100",
                              "VOCABULAIRE|5 x 2 = 10|1100", "VOCABULAIRE|5 x 2 = 10|1100",
                              "GRAMMAIRE|5 x 2 = 10|1100", "VOCABULAIRE|10 x 2 = 20|1100",
