@@ -27,20 +27,17 @@ bool walkTo(QWidget *w, int screen)
     return tabs->currentIndex() == screen - 7;
 }
 
-QString screenName(int s)
-{
-    return s < 7 ? QString("page-%1").arg(s) : QString("review-tab-%1").arg(s - 6);
-}
-
 // Each screen as the program starts, and again on a desktop whose font is wider and larger
 // than the pages were laid out for.
 void addScreenRows()
 {
     QTest::addColumn<int>("screen");
     QTest::addColumn<bool>("wideDesktopFont");
-    for (int s = 0; s < 26; ++s)
-        QTest::newRow(qPrintable(screenName(s % 13) + (s < 13 ? "" : ", wide desktop font")))
-            << s % 13 << (s >= 13);
+    for (int s = 0; s < 26; ++s) {   // page-0 to page-6, review-tab-1 to review-tab-6
+        const int screen = s % 13;
+        QTest::addRow(screen < 7 ? "page-%d%s" : "review-tab-%d%s", screen < 7 ? screen : screen - 6,
+                      s < 13 ? "" : ", wide desktop font") << screen << (s >= 13);
+    }
 }
 
 // A fresh window on that screen, started under the desktop font of the row.
@@ -174,7 +171,7 @@ private slots:
         const auto w = windowOn(screen, wideDesktopFont);
         QVERIFY(w);
         const QImage shot = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QString name = screenName(screen);
+        const QString name = QString(QTest::currentDataTag()).section(',', 0, 0);
         const QString file = QString(FLE_REFERENCE_DIR "/%1.png").arg(name);
         if (qEnvironmentVariableIsSet("FLE_MAKE_REFERENCES") && !wideDesktopFont)
             QVERIFY2(shot.save(file), qPrintable(file));
