@@ -81,8 +81,7 @@ inline bool answer(QWidget *w, int i, int option)
     return learner::choose(learner::list(w, item(i).input), option);
 }
 
-// The answer shown for item i: the option checked or chosen, -1 for none (or no widget), -2
-// for two.
+// The answer shown for item i: the option checked or chosen, -1 for none, -2 for two.
 inline int shownAnswer(QWidget *w, int i)
 {
     const QComboBox *list = item(i).page > 1 ? learner::list(w, item(i).input) : nullptr;

@@ -44,10 +44,6 @@ private slots:
         }
         QTest::newRow("all option a") << Answers(expected::itemCount, 0);
         QTest::newRow("all option c") << Answers(expected::itemCount, 2);
-        Answers stimulants(expected::itemCount, -1);   // one option right in four lists
-        for (int i : {21, 24, 27, 29})
-            stimulants[i] = 0;
-        QTest::newRow("stimulants") << stimulants;
     }
     void afterFinish()
     {
