@@ -34,8 +34,9 @@ void addScreenRows()
     QTest::addColumn<bool>("wideDesktopFont");
     for (int s = 0; s < 26; ++s) {   // page-0 to page-6, review-tab-1 to review-tab-6
         const int screen = s % 13;
-        QTest::addRow(screen < 7 ? "page-%d%s" : "review-tab-%d%s", screen < 7 ? screen : screen - 6,
-                      s < 13 ? "" : ", wide desktop font") << screen << (s >= 13);
+        const char *font = s < 13 ? "" : ", wide desktop font";
+        QTest::addRow(screen < 7 ? "page-%d%s" : "review-tab-%d%s",
+                      screen < 7 ? screen : screen - 6, font) << screen << (s >= 13);
     }
 }
 
