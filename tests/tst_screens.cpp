@@ -71,12 +71,14 @@ QRect inkOf(QWidget *shot, QWidget *holder)
     return ink;
 }
 
-// The ink of the same text in a copy of the widget with room to spare on a plain ground: as
-// wide when it wraps, else as wide as it likes, and 40 pixels taller than the text needs.
+// The ink of the same text in a copy of the widget with room to spare, on a mid-grey ground
+// where white and black texts both show: as wide when it wraps, else as wide as it likes, and
+// 40 pixels taller than the text needs.
 QRect roomyInk(QWidget *w)
 {
     QWidget ground;
     ground.setAutoFillBackground(true);
+    ground.setPalette(QPalette(QColor(128, 128, 128)));
     QWidget *copy = new QRadioButton(w->property("text").toString(), &ground);
     auto *l = qobject_cast<QLabel *>(w);
     if (l || qobject_cast<QGroupBox *>(w)) {   // a group box: its title, without the frame
@@ -115,11 +117,13 @@ QString firstCutText(QWidget *w)
 {
     for (QWidget *each : w->findChildren<QWidget *>()) {
         const bool box = qobject_cast<QGroupBox *>(each);
-        if (!each->isVisible() || each->property(box ? "title" : "text").toString().isEmpty())
+        const QString text = each->property(box ? "title" : "text").toString();
+        if (!each->isVisible() || text.trimmed().isEmpty())
             continue;
         const QRect shown = inkOf(w, each);
         const QRect full = roomyInk(each);
-        if (shown.width() < full.width() - 2 || shown.height() < full.height() - 2)
+        const bool cut = shown.width() < full.width() - 2 || shown.height() < full.height() - 2;
+        if (full.isEmpty() || cut)
             return QString("%1 shows %2x%3 of %4x%5 pixels of its text").arg(each->objectName())
                 .arg(shown.width()).arg(shown.height()).arg(full.width()).arg(full.height());
     }
