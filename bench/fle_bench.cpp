@@ -18,6 +18,7 @@
 #include "formstyles.h"
 #include "mainwindow.h"
 #include "startup.h"
+#include "../tools/learner.h"
 
 #include <QtCore/QTimer>
 #include <QtTest/QTest>
@@ -125,70 +126,29 @@ int runToFirstFrame(int argc, char **argv, bool bare)
     return status;
 }
 
-// Driving the window as a learner does, for the Finish measurement.
-namespace drive {
-
-template <typename T>
-T *child(QWidget *window, const char *name)
-{
-    T *found = window->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        std::fprintf(stderr, "no widget named %s\n", name);
-    return found;
-}
-
-// Clicks a shown button in its middle, a radio near its indicator.
-bool click(QAbstractButton *button, QPoint at = QPoint())
-{
-    if (!button || !button->isVisible())
-        return false;
-    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);
-    return true;
-}
-
-// Picks an option of a list with the keyboard, as without its popup.
-bool choose(QComboBox *list, int index)
-{
-    if (!list || !list->isVisible())
-        return false;
-    QTest::keyClick(list, Qt::Key_Home);
-    for (int i = 0; i < index; ++i)
-        QTest::keyClick(list, Qt::Key_Down);
-    return list->currentIndex() == index;
-}
-
-bool goToPage(QWidget *window, int page)
-{
-    auto *stack = child<QStackedWidget>(window, "stackedWidget");
-    while (stack && stack->currentIndex() != page)
-        if (!click(child<QAbstractButton>(window, stack->currentIndex() < page ? "pushButton_2" : "pushButton_1")))
-            return false;
-    return stack != nullptr;
-}
-
-// Answers every item with its key, through the widgets, page by page.
+// Answers every item with its key, through the widgets, page by page, as a learner does.
 bool answerAll(QWidget *window)
 {
-    if (!goToPage(window, 1))
+    if (!learner::goToPage(window, 1))
         return false;
     for (int q = 0; q < exercises::radioQuestionCount; ++q) {
-        const QByteArray name = QStringLiteral("rb%1_%2").arg(q + 1).arg(exercises::radioQuestions[q].key + 1).toLatin1();
-        auto *radio = child<QRadioButton>(window, name.constData());
-        if (!radio || !click(radio, QPoint(8, radio->height() / 2)))
+        const int option = exercises::radioQuestions[q].key + 1;
+        const QString name = QStringLiteral("rb%1_%2").arg(q + 1).arg(option);
+        if (!learner::clickRadio(learner::radio(window, name)))
             return false;
     }
     for (int e = 0; e < exercises::listExerciseCount; ++e) {
-        if (!goToPage(window, e + 2))
+        if (!learner::goToPage(window, e + 2))
             return false;
         const exercises::ListExercise &exercise = exercises::listExercises[e];
-        for (int i = 0; i < exercise.itemCount; ++i)
-            if (!choose(child<QComboBox>(window, exercise.items[i].listName), exercise.items[i].key))
+        for (int i = 0; i < exercise.itemCount; ++i) {
+            const exercises::ListItem &item = exercise.items[i];
+            if (!learner::choose(learner::list(window, item.listName), item.key))
                 return false;
+        }
     }
-    return goToPage(window, 6);
+    return learner::goToPage(window, 6);
 }
-
-} // namespace drive
 
 // A fresh window with all 35 items answered and page VI on screen with every paint
 // done, as the learner sees it before pressing Finish; null if answering failed.
@@ -198,7 +158,7 @@ std::unique_ptr<MainWindow> answeredWindow()
     correct_answers = 0;
     auto window = std::make_unique<MainWindow>();
     window->show();
-    if (!QTest::qWaitForWindowExposed(window.get()) || !drive::answerAll(window.get())) {
+    if (!QTest::qWaitForWindowExposed(window.get()) || !answerAll(window.get())) {
         std::fprintf(stderr, "could not answer every item\n");
         return nullptr;
     }
@@ -234,7 +194,7 @@ int runFinish(int argc, char **argv, int repeat)
         auto window = answeredWindow();
         if (!window)
             return 1;
-        auto *finish = drive::child<QPushButton>(window.get(), "pushButton_3");
+        auto *finish = learner::button(window.get(), "pushButton_3");
         // The button says released just before clicked, and the window's own slot is the
         // first one connected to clicked: the two marks below hold the handler alone.
         long long handlerStart = 0, handlerEnd = 0;
@@ -267,7 +227,7 @@ int runFinishInstructions(int argc, char **argv)
     auto window = answeredWindow();
     if (!window)
         return 1;
-    QAbstractButton *finish = drive::child<QPushButton>(window.get(), "pushButton_3");
+    QAbstractButton *finish = learner::button(window.get(), "pushButton_3");
     CALLGRIND_TOGGLE_COLLECT;
     QTest::mouseClick(finish, Qt::LeftButton);
     CALLGRIND_TOGGLE_COLLECT;

@@ -117,5 +117,3 @@ inline bool goToPage(QWidget *w, int page)
     return true;
 }
 } // namespace learner
-
-namespace testutil = learner;   // the name the benchmark knew these by
