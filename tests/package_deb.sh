@@ -3,7 +3,8 @@
 # icon, its dependencies on the Qt 5 widgets runtime and the fonts; then Debian's own checker, the
 # software-centre entry and the manual page.
 set -uo pipefail
-build="${1:?usage: package_deb.sh BUILD_DIR PROGRAM}" program="${2:?usage: package_deb.sh BUILD_DIR PROGRAM}"
+usage="usage: package_deb.sh BUILD_DIR PROGRAM"
+build="${1:?$usage}" program="${2:?$usage}"
 for tool in dpkg-deb cpack lintian appstreamcli man desktop-file-validate; do
     command -v $tool >/dev/null || { echo "SKIP: needs $tool (./test.sh installs it)"; exit 77; }
 done
@@ -17,7 +18,8 @@ quiet() {   # quiet COMMAND...: succeeds and writes no warning (its output is dr
     "$@" >/dev/null 2>"$work/stderr" && [ ! -s "$work/stderr" ] || { cat "$work/stderr"; false; }
 }
 
-(cd "$build" && cpack -G DEB -B "$work/package") >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; exit 1; }
+(cd "$build" && cpack -G DEB -B "$work/package") >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; exit 1; }
 deb="$(ls "$work"/package/*.deb | head -n 1)"
 [ -f "$deb" ] || { cat "$work/cpack.log"; echo "FAIL: no .deb built"; exit 1; }
 dpkg-deb -c "$deb" >"$work/contents" && dpkg-deb -x "$deb" "$work/root" || exit 1
@@ -26,9 +28,11 @@ icon=usr/share/icons/hicolor/scalable/apps/fle-test8.svg man_page=usr/share/man/
 check "/$bin, executable by all" grep -qE "^-rwxr-xr-x root/root .* \./$bin\$" "$work/contents"
 check "/$bin is the built program, stripped" \
     bash -c "strip -o '$work/built' '$program' && cmp -s '$work/built' '$work/root/$bin'"
-check "it finds all its libraries" bash -c "ldd '$work/root/$bin' >'$work/ldd' && ! grep -q 'not found' '$work/ldd'"
+check "it finds all its libraries" \
+    bash -c "ldd '$work/root/$bin' >'$work/ldd' && ! grep -q 'not found' '$work/ldd'"
 check "the menu entry validates" desktop-file-validate "$work/root/$desktop"
-for line in "Exec=fle-test8" "Icon=fle-test8" "Terminal=false" "Categories=Education;" "Type=Application"; do
+for line in "Exec=fle-test8" "Icon=fle-test8" "Terminal=false" "Categories=Education;" \
+    "Type=Application"; do
     check "menu entry: $line" grep -qx -- "$line" "$work/root/$desktop"
 done
 check "/$icon, an SVG image" grep -q "<svg" "$work/root/$icon"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the program on a real X display (Xvfb, the xcb platform), waits until its window is mapped,
-# asks it to close as a window manager does (a WM_DELETE_WINDOW client message) and expects status 0.
+# asks it to close as a window manager does (a WM_DELETE_WINDOW client message) and expects
+# status 0.
 set -uo pipefail
 program="${1:?usage: xvfb_close.sh PROGRAM}"
 python=/usr/bin/python3   # Debian's interpreter, where python3-xlib lives
@@ -35,20 +36,25 @@ def mapped_window():
     for w in d.screen().root.query_tree().children:
         try:
             name = w.get_full_property(atom("_NET_WM_NAME"), atom("UTF8_STRING"))
-            if w.get_attributes().map_state == X.IsViewable and name and "TEST № 8" in name.value.decode():
+            viewable = w.get_attributes().map_state == X.IsViewable
+            if viewable and name and "TEST № 8" in name.value.decode():
                 return w
         except Exception: pass   # a window that went away while we looked
 deadline = time.monotonic() + 30
 while (window := mapped_window()) is None:
-    if not alive() or time.monotonic() > deadline: sys.exit("no mapped window titled 'TEST № 8' within 30 s")
+    if not alive() or time.monotonic() > deadline:
+        sys.exit("no mapped window titled 'TEST № 8' within 30 s")
     time.sleep(0.1)
 size = window.get_geometry()
-if (size.width, size.height) != (800, 600): sys.exit(f"window is {size.width}x{size.height}, not 800x600")
-if atom("WM_DELETE_WINDOW") not in (window.get_wm_protocols() or []): sys.exit("no WM_DELETE_WINDOW protocol")
+if (size.width, size.height) != (800, 600):
+    sys.exit(f"window is {size.width}x{size.height}, not 800x600")
+if atom("WM_DELETE_WINDOW") not in (window.get_wm_protocols() or []):
+    sys.exit("no WM_DELETE_WINDOW protocol")
 time.sleep(0.5)   # still running a moment after it is mapped: it does not end on its own
 if not alive(): sys.exit("the program ended by itself")
-window.send_event(protocol.event.ClientMessage(window=window, client_type=atom("WM_PROTOCOLS"),
-                  data=(32, [atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])), event_mask=X.NoEventMask)
+request = protocol.event.ClientMessage(window=window, client_type=atom("WM_PROTOCOLS"),
+                                       data=(32, [atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
+window.send_event(request, event_mask=X.NoEventMask)
 d.sync()
 EOF
 
