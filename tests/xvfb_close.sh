@@ -52,8 +52,9 @@ if atom("WM_DELETE_WINDOW") not in (window.get_wm_protocols() or []):
     sys.exit("no WM_DELETE_WINDOW protocol")
 time.sleep(0.5)   # still running a moment after it is mapped: it does not end on its own
 if not alive(): sys.exit("the program ended by itself")
+close = [atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]
 request = protocol.event.ClientMessage(window=window, client_type=atom("WM_PROTOCOLS"),
-                                       data=(32, [atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
+                                       data=(32, close))
 window.send_event(request, event_mask=X.NoEventMask)
 d.sync()
 EOF
