@@ -1,5 +1,5 @@
 // What the learner sees: every page and review tab against its reviewed picture in
-// tests/reference, and every text on them shown whole, also under a wide desktop font.
+// tests/reference, and every text on them shown whole, also on a desktop with a look of its own.
 // After a reviewed change of the pictures: cmake --build build --target reference-images
 #include "expected.h"
 #include <QtWidgets/QGroupBox>
@@ -26,24 +26,26 @@ bool walkTo(QWidget *w, int screen)
     return tabs->currentIndex() == screen - 7;
 }
 
-// Each screen as the program starts, and again on a desktop whose font is wider and larger
-// than the pages were laid out for.
+// Each screen as the program starts, and again on a desktop with a dark palette, another
+// style, and a font wider and larger than the pages were laid out for.
 void addScreenRows()
 {
     QTest::addColumn<int>("screen");
-    QTest::addColumn<bool>("wideDesktopFont");
+    QTest::addColumn<bool>("otherDesktop");
     for (int s = 0; s < 26; ++s) {   // page-0 to page-6, review-tab-1 to review-tab-6
         const int screen = s % 13;
-        const char *font = s < 13 ? "" : ", wide desktop font";
+        const char *font = s < 13 ? "" : ", another desktop";
         QTest::addRow(screen < 7 ? "page-%d%s" : "review-tab-%d%s",
                       screen < 7 ? screen : screen - 6, font) << screen << (s >= 13);
     }
 }
 
-// A fresh window on that screen, started under the desktop font of the row.
-std::unique_ptr<MainWindow> windowOn(int screen, bool wideDesktopFont)
+// A fresh window on that screen, started on the desktop of the row.
+std::unique_ptr<MainWindow> windowOn(int screen, bool otherDesktop)
 {
-    if (wideDesktopFont) {
+    if (otherDesktop) {
+        QApplication::setStyle("windows");
+        QApplication::setPalette(QPalette(Qt::white, QColor(40, 40, 40)));
         QApplication::setFont(QFont("DejaVu Sans", 11));
         prepareApplication();
     }
@@ -174,17 +176,17 @@ private slots:
     void looksAsReviewed()
     {
         QFETCH(int, screen);
-        QFETCH(bool, wideDesktopFont);
+        QFETCH(bool, otherDesktop);
         if (!otherFaces.isEmpty())
             QSKIP(qPrintable("The pictures were drawn with Carlito and Liberation Sans (Debian's "
                 "fonts-crosextra-carlito and fonts-liberation2); this machine draws with "
                 + otherFaces.join(", ") + ", so they are not compared. Texts were checked whole."));
-        const auto w = windowOn(screen, wideDesktopFont);
+        const auto w = windowOn(screen, otherDesktop);
         QVERIFY(w);
         const QImage shot = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QString name = QString(QTest::currentDataTag()).section(',', 0, 0);
         const QString file = QString(FLE_REFERENCE_DIR "/%1.png").arg(name);
-        if (qEnvironmentVariableIsSet("FLE_MAKE_REFERENCES") && !wideDesktopFont)
+        if (qEnvironmentVariableIsSet("FLE_MAKE_REFERENCES") && !otherDesktop)
             QVERIFY2(shot.save(file), qPrintable(file));
         const QImage reference = QImage(file).convertToFormat(QImage::Format_RGB32);
         QVERIFY2(reference.size() == shot.size(), qPrintable(file + " missing or not 800x600"));
@@ -204,7 +206,7 @@ private slots:
         if (changed.isEmpty())
             return;
         QDir().mkpath("screen-diffs");
-        const QString saved = "screen-diffs/" + name + (wideDesktopFont ? "-wide-font" : "");
+        const QString saved = "screen-diffs/" + name + (otherDesktop ? "-other-desktop" : "");
         diff.save(saved + "-diff.png");
         shot.save(saved + ".png");
         QFAIL(qPrintable(QString("%1 differs from its picture in %2,%3 %4x%5 (red in %6)").arg(name)
@@ -217,8 +219,8 @@ private slots:
     void textsShowWhole()
     {
         QFETCH(int, screen);
-        QFETCH(bool, wideDesktopFont);
-        const auto w = windowOn(screen, wideDesktopFont);
+        QFETCH(bool, otherDesktop);
+        const auto w = windowOn(screen, otherDesktop);
         QVERIFY(w);
         const QString cut = firstCutText(w.get());
         QVERIFY2(cut.isEmpty(), qPrintable(cut));
