@@ -168,26 +168,11 @@ std::unique_ptr<MainWindow> answeredWindow()
     return window;
 }
 
-void quietStyleSheetWarnings()
-{
-    // The style sheets write rgb() with four values, which the toolkit accepts with a warning.
-    static QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
-            if (type == QtWarningMsg && message.startsWith(QLatin1String("QCssParser::parseColorValue")))
-                return;
-            if (previous)
-                previous(type, context, message);
-            else
-                std::fprintf(stderr, "%s\n", qPrintable(message));
-        });
-}
-
 int runFinish(int argc, char **argv, int repeat)
 {
     prepareToolkit(argc, argv);
     QApplication application(argc, argv);
-    prepareApplication();
-    quietStyleSheetWarnings();
+    learner::prepare();   // as the tests start, quiet about the style sheets' rgb() values
     std::vector<double> clicks, handlers;
     int counted = -1;
     for (int r = 0; r < repeat; ++r) {
@@ -222,8 +207,7 @@ int runFinishInstructions(int argc, char **argv)
 {
     prepareToolkit(argc, argv);
     QApplication application(argc, argv);
-    prepareApplication();
-    quietStyleSheetWarnings();
+    learner::prepare();   // as the tests start, quiet about the style sheets' rgb() values
     auto window = answeredWindow();
     if (!window)
         return 1;
