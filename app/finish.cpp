@@ -2,6 +2,7 @@
 // result page, then writes the review of every exercise into its tab.
 #include "mainwindow.h"
 
+#include "accessible.h"
 #include "counters.h"
 #include "exercises.h"
 #include "mainwindowform.h"
@@ -20,9 +21,25 @@ const char *const wrongList = "border: 1px solid #000; background: #fff; color: 
 const char *const noAnswerRadio = " Відповіді нема";
 const char *const noAnswerList = "Відповіді нема";
 
+// Right and wrong in words as well as in colour, for a reader and in the tooltip.
+const char *const rightAnswer = "Правильна відповідь";
+const char *const wrongAnswer = "Неправильна відповідь";
+
 QString text(const char *literal)
 {
     return QString::fromUtf8(literal);
+}
+
+// An answer cell as a reader gets it, from the keyboard as well: the item, the answer, and
+// whether it is right, which the tooltip also says.
+void describeAnswer(QLabel *answer, const QString &item, bool right)
+{
+    const QString verdict = text(right ? rightAnswer : wrongAnswer);
+    answer->setToolTip(verdict);
+    answer->setAccessibleDescription(verdict);
+    accessible::FocusStop *stop = accessible::FocusStop::over(answer);
+    stop->setAccessibleName(item + QStringLiteral(": ") + accessible::spokenText(answer));
+    stop->setAccessibleDescription(verdict);
 }
 
 bool isRight(MainWindowForm *form, const exercises::ListItem &item)
@@ -85,6 +102,8 @@ void reviewRadioQuestions(MainWindowForm *form)
             answer->setStyleSheet(text(wrongRadio));
             answer->setText(text(noAnswerRadio));
         }
+        const bool right = (form->*question.options[question.key])->isChecked();
+        describeAnswer(answer, text(question.reviewStem).simplified(), right);
     }
 }
 
@@ -105,26 +124,64 @@ void reviewListExercise(MainWindowForm *form, const ListExercise &exercise)
         const exercises::ListItem &item = exercise.items[k];
         if ((form->*item.list)->currentIndex() == -1)
             (form->*item.reviewAnswer)->setText(text(noAnswerList));
+        describeAnswer(form->*item.reviewAnswer, accessible::spokenText(form->*item.label),
+                       isRight(form, item));
     }
+}
+
+// Tab walks the answers from the tab bar, item by item and tab by tab; a tab not shown
+// is passed over.
+void orderAnswers(MainWindowForm *form)
+{
+    QWidget *previous = form->tabWidget;
+    auto follow = [&previous](QLabel *answer) {
+        QWidget *stop = accessible::FocusStop::over(answer);
+        QWidget::setTabOrder(previous, stop);
+        previous = stop;
+    };
+    for (const RadioQuestion &question : exercises::radioQuestions)
+        follow(form->*question.reviewAnswer);
+    for (const ListExercise &exercise : exercises::listExercises)
+        for (int k = 0; k < exercise.itemCount; ++k)
+            follow(form->*exercise.items[k].reviewAnswer);
 }
 
 } // namespace
 
 void MainWindow::on_pushButton_3_clicked()
 {
-    form->close_button->setVisible(true);
-    form->pushButton_1->setVisible(false);
-    form->pushButton_2->setVisible(false);
-    form->pushButton_3->setVisible(false);
     form->type_label->setText(QStringLiteral("RÉSULTAT"));
     form->total_label->setText(QStringLiteral("Au total: 70 points"));
 
     countAnswers(form);
     form->label_mark->setNum(2 * correct_answers);
     showGrade(form);
+    accessible::renewInterfaces(form->result);
     form->stackedWidget->setCurrentIndex(7);
 
     reviewRadioQuestions(form);
     for (const ListExercise &exercise : exercises::listExercises)
         reviewListExercise(form, exercise);
+    orderAnswers(form);
+
+    // The focus goes to the review before Finish hides: left to itself it would pass to
+    // Close, and a second press of the key that pressed Finish would end the program.
+    form->tabWidget->setFocus(Qt::OtherFocusReason);
+    form->close_button->setVisible(true);
+    form->pushButton_1->setVisible(false);
+    form->pushButton_2->setVisible(false);
+    form->pushButton_3->setVisible(false);
+    announceResult();
+}
+
+// Tells the reader the points and the grade, then the section and the total.
+void MainWindow::announceResult()
+{
+    const QString points = accessible::spokenText(form->label_88) + QLatin1Char(' ')
+        + accessible::spokenText(form->label_mark);
+    const QString grade = accessible::spokenText(form->label_89) + QLatin1Char(' ')
+        + accessible::spokenText(form->label_mark_2);
+    const QString section = accessible::spokenText(form->type_label) + QStringLiteral(", ")
+        + accessible::spokenText(form->total_label);
+    announcer->announce(points + QStringLiteral(", ") + grade, section);
 }

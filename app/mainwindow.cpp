@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "accessible.h"
 #include "counters.h"
 #include "mainwindowform.h"
 
@@ -11,6 +12,10 @@ MainWindow::MainWindow(QWidget *parent)
     , form(new MainWindowForm())
 {
     form->setupUi(this);
+    announcer = new accessible::Announcer(form->centralWidget);
+    // A review tab comes into view: a reader that looked while it was hidden must see it anew.
+    connect(form->tabWidget, &QTabWidget::currentChanged, this,
+            [this](int tab) { accessible::renewInterfaces(form->tabWidget->widget(tab)); });
     form->pushButton_3->setVisible(false);
     form->pushButton_1->setVisible(false);
     form->close_button->setVisible(false);
@@ -31,18 +36,22 @@ void MainWindow::on_pushButton_2_clicked()
 {
     ++current_page;
     showCurrentPage();
+    announcePage();
 }
 
 void MainWindow::on_pushButton_1_clicked()
 {
     --current_page;
     showCurrentPage();
+    announcePage();
 }
 
 // Brings the stack, the header and the buttons into line with current_page;
 // a counter beyond either end is brought back to the reading page or to exercise VI.
 void MainWindow::showCurrentPage()
 {
+    // A reader that looked at the window while the page was hidden must see it anew.
+    accessible::renewInterfaces(form->stackedWidget->widget(qBound(0, current_page, 6)));
     if (current_page <= 0) {
         form->stackedWidget->setCurrentIndex(0);
         form->total_label->setText(QStringLiteral(" "));
@@ -79,4 +88,20 @@ void MainWindow::showCurrentPage()
     current_page = 6;
     form->pushButton_3->setVisible(true);
     form->pushButton_2->setVisible(false);
+}
+
+// Tells the reader which page came up: its section, its points and what it asks. The focus
+// stays on the button just pressed, so that pressing it again goes on page by page.
+void MainWindow::announcePage()
+{
+    QLabel *const headings[] = {form->label_2, form->label_6, form->label_7, form->exv3,
+                                form->g4_label, form->label_49, form->label_50};
+    QStringList header;
+    for (const QLabel *label : {form->type_label, form->total_label}) {
+        const QString text = accessible::spokenText(label);
+        if (!text.isEmpty())
+            header << text;
+    }
+    const int page = form->stackedWidget->currentIndex();
+    announcer->announce(header.join(QStringLiteral(", ")), accessible::spokenText(headings[page]));
 }

@@ -4,6 +4,7 @@
 #include <QtWidgets/QMainWindow>
 
 class MainWindowForm;
+namespace accessible { class Announcer; }
 
 class MainWindow : public QMainWindow
 {
@@ -21,8 +22,11 @@ private slots:
 
 private:
     void showCurrentPage();
+    void announcePage();
+    void announceResult();
 
     MainWindowForm *form;
+    accessible::Announcer *announcer;
 };
 
 #endif // MAINWINDOW_H

@@ -1,4 +1,5 @@
 #include "list_pages.h"
+#include "accessible.h"
 #include "formstyles.h"
 
 #include <QtCore/QtMath>
@@ -42,6 +43,7 @@ QComboBox *createAnswerList(MainWindowForm &form, const exercises::ListItem &ite
         list->setMaxVisibleItems(properties.maxVisibleItems);
     list->setInsertPolicy(QComboBox::InsertAtBottom);
     list->setIconSize(QSize(properties.iconSize, properties.iconSize));
+    accessible::sayKeyedChoices(list);
     return list;
 }
 

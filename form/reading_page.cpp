@@ -1,4 +1,5 @@
 // Page 0: the reading passage about heroin that exercise I asks about.
+#include "accessible.h"
 #include "formstyles.h"
 #include "mainwindowform.h"
 
@@ -63,6 +64,7 @@ void MainWindowForm::setupReadingPage()
     label_5->setStyleSheet(QString::fromUtf8(formstyles::transparent));
     label_5->setFrameShape(QFrame::NoFrame);
     label_5->setWordWrap(true);
+    accessible::readAsText(label_5, "fr");
 
     formstyles::polishWhenShown(stacked_lecture1_1);
     stackedWidget->addWidget(stacked_lecture1_1);

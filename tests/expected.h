@@ -3,6 +3,7 @@
 // And the learner's side: answering an item, reading the header and the review.
 #pragma once
 #include "learner.h"
+#include <QtGui/QAccessible>
 
 namespace expected {
 const int itemCount = 35;
@@ -121,9 +122,14 @@ inline QString firstWrongResult(QWidget *w, const QVector<int> &answers)
         const QString given = a < 0 ? "Відповіді нема" : it.options.value(a, "?");
         const QString text = it.page == 1 ? ' ' + given : given;
         const QString colour = a == key[i] ? "color: green" : "color: red";
-        const QLabel *cell = learner::label(w, it.answerCell);
+        QLabel *cell = learner::label(w, it.answerCell);
         if (!cell || cell->text() != text || !cell->styleSheet().contains(colour))
             return it.answerCell + " should read \"" + text + "\" in " + colour;
+        // Said in words as well, to the pointer and to a screen reader.
+        const QString verdict = a == key[i] ? "Правильна відповідь" : "Неправильна відповідь";
+        QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(cell);
+        if (cell->toolTip() != verdict || heard->text(QAccessible::Description) != verdict)
+            return it.answerCell + " should tell \"" + verdict + "\"";
         const QString itemText = "<html><head/><body><p><span style=\" font-weight:600;\">"
                                  + itemTexts.value(i - 5) + "</span></p></body></html>";
         if (i >= 5 && i < 30 && learner::read(w, it.itemCell) != itemText)

@@ -1,0 +1,77 @@
+#ifndef ACCESSIBLE_H
+#define ACCESSIBLE_H
+
+// What the window tells a screen reader beyond what the toolkit's own accessible
+// objects say: spoken announcements, answer lists named by their item, the reading
+// passage line by line, and pages a reader sees anew each time they are shown.
+// Nothing here draws, and nothing changes a text, size, colour or style sheet.
+
+#include <QtCore/QString>
+#include <QtWidgets/QWidget>
+
+class QComboBox;
+class QLabel;
+
+namespace accessible {
+
+// Speaks a short message through the screen reader, however the focus stands: an empty
+// widget in the notification role, shown anew for every message. It takes no room and
+// draws nothing; one lives in each window that has something to announce.
+class Announcer : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Announcer(QWidget *parent);
+
+    // The message is the notification's name; details, when given, its description.
+    void announce(const QString &message, const QString &details = QString());
+
+    // The announcer of the window a widget is in; null when that window has none.
+    static Announcer *of(const QWidget *widget);
+};
+
+// A place for the keyboard focus over a text that cannot take it itself without being
+// drawn anew: a reader hears the stop's name and description when Tab reaches it. It lies
+// over its text, beside it among the same children, lets every click and tooltip through,
+// and draws only a focus frame.
+class FocusStop : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The stop over a widget, made the first time it is asked for.
+    static FocusStop *over(QWidget *target);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    explicit FocusStop(QWidget *target);
+
+    QWidget *target;
+};
+
+// Has the reader say each option chosen with the keys on a closed answer list, where the
+// toolkit says nothing. A choice from the open list is heard as the list takes the focus back.
+void sayKeyedChoices(QComboBox *list);
+
+// Installs the accessible objects above with the toolkit; once, after the application exists.
+void installInterfaces();
+
+// Forgets the accessible objects of a page and all on it, so the reader asks again for
+// each of them, states included. Called just before a page is shown: a reader that
+// looked at the window while the page was hidden keeps it "not visible" otherwise.
+void renewInterfaces(QWidget *page);
+
+// A label's text as a reader hears it: rich text without its markup, blanks simplified.
+QString spokenText(const QLabel *label);
+
+// Marks a multi-line label as text in a language: the reader may then read it by line,
+// word or paragraph, and knows the language it is written in ("fr", "uk").
+void readAsText(QLabel *label, const char *language);
+
+} // namespace accessible
+
+#endif // ACCESSIBLE_H

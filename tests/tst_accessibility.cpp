@@ -1,0 +1,244 @@
+// What a screen reader gets from the window, through the toolkit's accessibility interfaces:
+// what each press announces, where the focus goes after Finish, the names of the questions
+// and answer lists, the review cells by keyboard, and the reading passage line by line.
+#include "expected.h"
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#include <QtWidgets/QTabBar>
+using namespace learner;
+
+namespace {
+// Every notification the window showed to the reader since the scenario began.
+struct Notice
+{
+    QString message, details;
+};
+QVector<Notice> notices;
+
+void listen(QAccessibleEvent *event)
+{
+    QAccessibleInterface *shown = event->accessibleInterface();
+    if (event->type() == QAccessible::ObjectShow && shown
+        && shown->role() == QAccessible::Notification)
+        notices.append({shown->text(QAccessible::Name), shown->text(QAccessible::Description)});
+}
+
+QAccessibleInterface *reader(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+QString heard(QObject *object)
+{
+    return object ? reader(object)->text(QAccessible::Name) : "?";
+}
+QWidget *focused() { return QApplication::focusWidget(); }
+void press(Qt::Key key) { QTest::keyClick(focused(), key); }
+
+// Tabs until the focus reaches the widget of that name; false when a whole round misses it.
+bool tabTo(const QString &name)
+{
+    for (int i = 0; i < 80 && focused() && focused()->objectName() != name; ++i)
+        press(Qt::Key_Tab);
+    return focused() && focused()->objectName() == name;
+}
+
+// A window the keyboard works in, and no announcement heard yet.
+std::unique_ptr<MainWindow> windowForTheKeyboard()
+{
+    auto w = freshWindow();
+    QApplication::setActiveWindow(w.get());
+    (void)QTest::qWaitForWindowActive(w.get());
+    notices.clear();
+    return w;
+}
+} // namespace
+
+class AccessibilityTest : public QObject
+{
+    Q_OBJECT
+    QAccessible::UpdateHandler previousHandler = nullptr;
+
+private slots:
+    void initTestCase()
+    {
+        prepare();
+        // As when a screen reader listens: the offscreen platform has no bridge to turn it on.
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        previousHandler = QAccessible::installUpdateHandler(listen);
+    }
+    void cleanupTestCase()
+    {
+        QAccessible::installUpdateHandler(previousHandler);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    }
+
+    // Each Next, Back and Finish tells the reader where the learner is now, once.
+    void eachPressIsAnnounced_data()
+    {
+        QTest::addColumn<QString>("presses");   // N Next, B Back, F Finish
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("details");
+        QTest::newRow("Next to exercise I") << "N" << "LECTURE, 5 x 2 = 10"
+            << "Complétez les phrases en vous servant du texte:";
+        QTest::newRow("Next to exercise II") << "NN" << "VOCABULAIRE, 5 x 2 = 10"
+            << "II. Écrivez vis-à-vis des mots et expressions français leurs équivalents "
+               "ukrainiens:";
+        QTest::newRow("Back to the reading") << "NB" << "LECTURE" << "I. Lisez le texte:";
+        QTest::newRow("Next to exercise VI") << "NNNNNN" << "GRAMMAIRE, 5 x 2 = 10"
+            << "VI. Complétez les phrases par les formes impersonnelles du verbe suivantes:";
+        QTest::newRow("Back to exercise V") << "NNNNNNB" << "VOCABULAIRE, 10 x 2 = 20"
+            << "V. Distribuez les drogues en trois colonnes selon leurs effets:";
+        QTest::newRow("Finish, nothing answered") << "NNNNNNF"
+            << "Nombre de points: 0, Votre note: Mal!" << "RÉSULTAT, Au total: 70 points";
+    }
+    void eachPressIsAnnounced()
+    {
+        QFETCH(QString, presses);
+        QFETCH(QString, message);
+        QFETCH(QString, details);
+        auto w = windowForTheKeyboard();
+        for (const QChar step : presses)
+            QVERIFY(step == 'N' ? pressNext(w.get()) : step == 'B' ? pressBack(w.get())
+                                                                 : pressFinish(w.get()));
+        QCOMPARE(notices.size(), presses.size());
+        QCOMPARE(notices.last().message, message);
+        QCOMPARE(notices.last().details, details);
+    }
+
+    // Space pressed twice on Finish: the first shows the result and the focus goes to the
+    // review, so the second leaves the result on screen. Next keeps the focus page by page.
+    void doubleSpaceOnFinishKeepsTheResult()
+    {
+        auto w = windowForTheKeyboard();
+        for (int page = 1; page <= 6; ++page) {
+            QVERIFY(tabTo("pushButton_2"));
+            press(Qt::Key_Space);
+            QCOMPARE(pageShown(w.get()), page);
+        }
+        QVERIFY(tabTo("pushButton_3"));
+        press(Qt::Key_Space);
+        QCOMPARE(pageShown(w.get()), 7);
+        QVERIFY(qobject_cast<QTabBar *>(focused()));
+        press(Qt::Key_Space);
+        QVERIFY(w->isVisible());
+        QCOMPARE(pageShown(w.get()), 7);
+    }
+
+    // The reader says every question's title before its options, question 5 too: a box
+    // whose only child bears its name is taken for mere layout and passed over.
+    void questionsAreSaid_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::newRow("exl1") << "1. L'héroïne est ...";
+        QTest::newRow("exl3") << "3. Les effets de la consommation de l'héroïne sont ...";
+        QTest::newRow("exl5") << "5. La surdose à l'héroïne provoque ...";
+    }
+    void questionsAreSaid()
+    {
+        QFETCH(QString, title);
+        auto w = freshWindow();
+        QAccessibleInterface *box = reader(find<QWidget>(w.get(), QTest::currentDataTag()));
+        QVERIFY(box);
+        QCOMPARE(box->text(QAccessible::Name), title);
+        QCOMPARE(box->childCount(), 1);
+        QVERIFY(box->child(0)->text(QAccessible::Name) != title);
+    }
+
+    // An answer list is heard by its item, before and after a choice, with the option chosen;
+    // Down on a closed list says the new option.
+    void listsKeepTheirItem_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("cbv2_1") << 2 << 1 << "1) centraliser les renseignements"
+                                << "1) centraliser les renseignements: b) збирати відомості";
+        QTest::newRow("cbg5_9") << 5 << 2 << "9) Héroïne" << "9) Héroïne: Les dépresseurs";
+    }
+    void listsKeepTheirItem()
+    {
+        QFETCH(int, page);
+        QFETCH(int, option);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        auto w = windowForTheKeyboard();
+        QVERIFY(goToPage(w.get(), page));
+        QComboBox *answers = list(w.get(), QTest::currentDataTag());
+        QCOMPARE(heard(answers), before);
+        QVERIFY(tabTo(QTest::currentDataTag()));
+        notices.clear();
+        for (int o = 0; o <= option; ++o)
+            press(Qt::Key_Down);
+        QCOMPARE(heard(answers), after);
+        QCOMPARE(notices.size(), option + 1);
+        QCOMPARE(notices.last().message, after.section(": ", 1));
+    }
+
+    // After Finish, Tab walks the answers of the tab shown; each says its item, the answer
+    // and whether it is right.
+    void reviewIsHeardByKeyboard()
+    {
+        auto w = windowForTheKeyboard();
+        QVERIFY(goToPage(w.get(), 1));
+        QVERIFY(clickRadio(radio(w.get(), "rb1_1")));   // right
+        QVERIFY(clickRadio(radio(w.get(), "rb2_1")));   // wrong
+        QVERIFY(goToPage(w.get(), 6));
+        QVERIFY(tabTo("pushButton_3"));
+        press(Qt::Key_Space);
+        const QStringList expectedCells = {
+            "1. L'héroïne est ...: a) un produit toxique obtenu par synthèse à partir de la "
+            "morphine;|Правильна відповідь",
+            "2. L'héroïne se présente sous la forme ...: a) d'un liquide incolore et inodore;"
+            "|Неправильна відповідь",
+            "3. Les effets de la consommation de l'héroïne sont ...: Відповіді нема"
+            "|Неправильна відповідь"};
+        for (const QString &cell : expectedCells) {
+            press(Qt::Key_Tab);
+            QAccessibleInterface *stop = reader(focused());
+            QCOMPARE(stop->text(QAccessible::Name) + '|' + stop->text(QAccessible::Description),
+                     cell);
+        }
+    }
+
+    // The passage reads line by line, each line shorter than its paragraph, in French.
+    void passageReadsByLine()
+    {
+        auto w = freshWindow();
+        QAccessibleTextInterface *text = reader(label(w.get(), "label_5"))->textInterface();
+        QVERIFY(text);
+        int start = -1;
+        int end = -1;
+        QCOMPARE(text->textAtOffset(0, QAccessible::LineBoundary, &start, &end).trimmed(),
+                 "L'HÉROÏNE");
+        const int tolerance = text->text(0, text->characterCount()).indexOf("tolérance");
+        const QString line = text->textAtOffset(tolerance, QAccessible::LineBoundary, &start, &end);
+        const QString paragraph =
+            text->textAtOffset(tolerance, QAccessible::ParagraphBoundary, &start, &end);
+        QVERIFY2(line.size() < paragraph.size(), qPrintable(line));
+        QVERIFY(paragraph.startsWith(line.trimmed()));
+        QCOMPARE(text->attributes(tolerance, &start, &end), "language:fr");
+        const QRect first = text->characterRect(0);
+        const QRect later = text->characterRect(tolerance);
+        QVERIFY(first.isValid() && later.top() > first.bottom());
+    }
+
+    // A page shown anew has new accessible objects, so a reader that looked at the window
+    // while the page was hidden does not keep it hidden.
+    void shownPagesAreSeenAnew()
+    {
+        auto w = freshWindow();
+        QRadioButton *option = radio(w.get(), "rb1_1");
+        QAccessibleInterface *whileHidden = reader(option);
+        QVERIFY(whileHidden->state().invisible);
+        const QAccessible::Id hiddenId = QAccessible::uniqueId(whileHidden);
+        QVERIFY(pressNext(w.get()));
+        QAccessibleInterface *shown = reader(option);
+        QVERIFY(QAccessible::uniqueId(shown) != hiddenId);
+        QVERIFY(!shown->state().invisible);
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"
