@@ -38,7 +38,9 @@ void describeAnswer(QLabel *answer, const QString &item, bool right)
     answer->setToolTip(verdict);
     answer->setAccessibleDescription(verdict);
     accessible::FocusStop *stop = accessible::FocusStop::over(answer);
-    stop->setAccessibleName(item + QStringLiteral(": ") + accessible::spokenText(answer));
+    // Readers do not speak a label's description, so the stop says the verdict in its name too.
+    stop->setAccessibleName(item + QStringLiteral(": ") + accessible::spokenText(answer)
+                            + QStringLiteral(". ") + verdict);
     stop->setAccessibleDescription(verdict);
 }
 

@@ -189,11 +189,11 @@ private slots:
         press(Qt::Key_Space);
         const QStringList expectedCells = {
             "1. L'héroïne est ...: a) un produit toxique obtenu par synthèse à partir de la "
-            "morphine;|Правильна відповідь",
-            "2. L'héroïne se présente sous la forme ...: a) d'un liquide incolore et inodore;"
-            "|Неправильна відповідь",
-            "3. Les effets de la consommation de l'héroïne sont ...: Відповіді нема"
-            "|Неправильна відповідь"};
+            "morphine;. Правильна відповідь|Правильна відповідь",
+            "2. L'héroïne se présente sous la forme ...: a) d'un liquide incolore et inodore;. "
+            "Неправильна відповідь|Неправильна відповідь",
+            "3. Les effets de la consommation de l'héroïne sont ...: Відповіді нема. "
+            "Неправильна відповідь|Неправильна відповідь"};
         for (const QString &cell : expectedCells) {
             press(Qt::Key_Tab);
             QAccessibleInterface *stop = reader(focused());

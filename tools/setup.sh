@@ -13,9 +13,11 @@ PACKAGES=(cmake g++ make qtbase5-dev qtbase5-private-dev fonts-crosextra-carlito
 # close (Xvfb, xauth, python3-xlib); the desktops the window is tried under
 # (qt5ct's dark schemes and fonts, the Breeze style, xrdb for the screen's dpi);
 # the tools that build and check the package (dpkg-dev, lintian, appstreamcli,
-# man).
+# man); the desktop's accessibility bus and a client that reads it as a screen
+# reader does (dbus, at-spi2-core, python3-pyatspi).
 TEST_PACKAGES=(xvfb xauth python3-xlib qt5ct kde-style-breeze x11-xserver-utils
-               desktop-file-utils dpkg-dev lintian appstream man-db)
+               desktop-file-utils dpkg-dev lintian appstream man-db
+               dbus at-spi2-core python3-pyatspi)
 
 install_missing() {
     local missing=()
