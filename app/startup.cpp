@@ -177,6 +177,6 @@ void prepareApplication()
     // One dialog face and size on every desktop, so texts laid out for it fit whatever the desktop's is.
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
     QApplication::setFont(QFont(QStringLiteral("Tahoma"), 9));
-    // Qt 5 names answer lists after their option and option holders after their box; a reader heard neither item.
+    // Qt 5 names a chosen list by its option and a box's options by its title; readers lost both.
     accessible::installInterfaces();
 }

@@ -8,7 +8,8 @@ python=/usr/bin/python3   # Debian's interpreter, where python3-pyatspi and pyth
 launcher=/usr/libexec/at-spi-bus-launcher
 command -v Xvfb dbus-run-session >/dev/null && [ -x "$launcher" ] &&
     "$python" -c 'import pyatspi, Xlib' 2>/dev/null ||
-    { echo "SKIP: needs Xvfb, dbus, at-spi2-core, python3-pyatspi (./test.sh installs them)"; exit 77; }
+    { echo "SKIP: needs Xvfb, dbus, at-spi2-core, python3-pyatspi (./test.sh installs them)"
+      exit 77; }
 work="$(mktemp -d)" xvfb_pid=""
 cleanup() {
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
@@ -18,7 +19,8 @@ trap cleanup EXIT
 
 # -noreset: the bus launcher leaves its address on the root window and disconnects; without
 # it the server resets as its last client leaves and the program never finds the bus.
-Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1024x768x24 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1024x768x24 \
+    3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "FAIL: Xvfb did not start within 10 s"; exit 1; }

@@ -94,29 +94,6 @@ private slots:
         QVERIFY(pressByKeyboard("close_button"));
         QVERIFY(!w->isVisible());
     }
-
-    // A screen reader announces each question of exercise I by its title and each answer list
-    // by its item, blanks collapsed.
-    void accessibleNames_data()
-    {
-        QTest::addColumn<QString>("title");
-        QTest::newRow("exl1") << "1. L'héroïne est ...";
-        QTest::newRow("exl2") << "2. L'héroïne se présente sous la forme ...";
-        QTest::newRow("exl3") << "3. Les effets de la consommation de l'héroïne sont ...";
-        QTest::newRow("exl4") << "4. L'usage de l'héroïne entraîne ...";
-        QTest::newRow("exl5") << "5. La surdose à l'héroïne provoque ...";
-        QTest::newRow("cbv2_1") << "1) centraliser les renseignements";
-        QTest::newRow("cbg4_4") << "4) s'appuyer";
-        QTest::newRow("cbg5_9") << "9) Héroïne";
-    }
-    void accessibleNames()
-    {
-        QFETCH(QString, title);
-        auto w = freshWindow();
-        QWidget *question = find<QWidget>(w.get(), QTest::currentDataTag());
-        QVERIFY(question);
-        QCOMPARE(question->accessibleName(), title);
-    }
 };
 
 QTEST_MAIN(AnswersTest)
