@@ -39,8 +39,10 @@ void describeAnswer(QLabel *answer, const QString &item, bool right)
     answer->setAccessibleDescription(verdict);
     accessible::FocusStop *stop = accessible::FocusStop::over(answer);
     // Readers do not speak a label's description, so the stop says the verdict in its name too.
-    stop->setAccessibleName(item + QStringLiteral(": ") + accessible::spokenText(answer)
-                            + QStringLiteral(". ") + verdict);
+    QString given = accessible::spokenText(answer);
+    if (given.endsWith(QLatin1Char(';')))
+        given.chop(1);
+    stop->setAccessibleName(item + QStringLiteral(": ") + given + QStringLiteral(". ") + verdict);
     stop->setAccessibleDescription(verdict);
 }
 

@@ -189,8 +189,8 @@ private slots:
         press(Qt::Key_Space);
         const QStringList expectedCells = {
             "1. L'héroïne est ...: a) un produit toxique obtenu par synthèse à partir de la "
-            "morphine;. Правильна відповідь|Правильна відповідь",
-            "2. L'héroïne se présente sous la forme ...: a) d'un liquide incolore et inodore;. "
+            "morphine. Правильна відповідь|Правильна відповідь",
+            "2. L'héroïne se présente sous la forme ...: a) d'un liquide incolore et inodore. "
             "Неправильна відповідь|Неправильна відповідь",
             "3. Les effets de la consommation de l'héroïne sont ...: Відповіді нема. "
             "Неправильна відповідь|Неправильна відповідь"};
