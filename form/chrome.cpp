@@ -10,16 +10,19 @@ using formstyles::tr;
 
 namespace {
 
-const char *const pointsStyle =           // S1
+// The points line at the top right, white on the window's gradient.
+const char *const pointsStyle =
     "background: rgba(255, 255, 255, 0);\n"
     "font: bold 16pt \"Trebuchet MS\";\n"
     "color: #ffffff;\n";
-const char *const sectionStyle =          // S2
+// The section name under the test number, underlined.
+const char *const sectionStyle =
     "background: rgba(255, 255, 255, 0);\n"
     "font: bold 16pt \"Trebuchet MS\";\n"
     "text-decoration: underline;\n"
     "color: #ffffff;\n";
-const char *const navigationStyle =       // S3
+// Back and Next: white on a blue gradient.
+const char *const navigationStyle =
     "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(0, 0, 131, 255), "
     "stop:1 rgba(0, 144, 255, 255));\n"
     "color: rgb(255, 255, 255);\n"
@@ -29,14 +32,17 @@ const char *const navigationStyle =       // S3
     "border-radius: 5px;\n"
     "height: 20px;\n"
     "\n";
-const char *const captionStyle =          // S4
+// "Français" at the bottom left.
+const char *const captionStyle =
     "color: rgb(255, 255, 255);\n"
     "font: bold 18pt \"Trebuchet MS\";\n"
     "background-color: rgb(255, 255, 255, 0.0);";
-const char *const stackStyle =            // S5
+// The page stack: see-through, so the window's gradient shows around the pages.
+const char *const stackStyle =
     "background-color: rgb(181, 181, 181);\n"
     "background-color: rgb(255, 255, 255, 0);";
-const char *const finishStyle =           // S6
+// Finish: white on a green gradient.
+const char *const finishStyle =
     "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(0, 63, 0, 255), "
     "stop:1 rgba(0, 255, 0, 255));\n"
     "color: rgb(255, 255, 255);\n"
@@ -45,10 +51,12 @@ const char *const finishStyle =           // S6
     "font: bold 10pt \"Trebuchet MS\";\n"
     "height: 20px;\n"
     "\n";
-const char *const testNumberStyle =       // S7
+// "TEST № 8" at the top left.
+const char *const testNumberStyle =
     "background: rgba(255, 255, 255, 0);\n"
     "font: 75 16pt \"Tahoma\";";
-const char *const closeStyle =            // S8
+// Close: white on a red gradient.
+const char *const closeStyle =
     "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(146, 0, 0, 255), "
     "stop:1 rgba(255, 0, 0, 255));\n"
     "color: rgb(255, 255, 255);\n"
@@ -57,10 +65,11 @@ const char *const closeStyle =            // S8
     "border-radius: 5px;\n"
     "height:20px;\n";
 
-const char *const sectionText = "<html><head/><body><p>LECTURE</p></body></html>";   // T1
-const char *const captionText =                                                       // T2
+// The section shown at the start, before any Next or Back.
+const char *const sectionText = "<html><head/><body><p>LECTURE</p></body></html>";
+const char *const captionText =
     "<html><head/><body><p><span style=\" font-size:16pt; font-weight:600;\">Français</span></p></body></html>";
-const char *const testNumberText =                                                    // T3
+const char *const testNumberText =
     "<html><head/><body><p align=\"center\"><span style=\" font-size:16pt; font-weight:600; "
     "color:#ffffff;\">TEST № 8</span></p></body></html>";
 
