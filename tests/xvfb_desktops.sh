@@ -86,6 +86,9 @@ size_near() {   # size_near WIDTH HEIGHT: the window maps at that size, give or 
         [ $((height - $2)) -le 2 ] && [ $(($2 - height)) -le 2 ] ||
         { echo "  window is $size, expected about $1x$2"; return 1; }
 }
+size_under() {   # size_under VARIABLE=VALUE WIDTH HEIGHT: size_near with that variable set
+    (export "$1"; size_near "$2" "$3")
+}
 texts_fit() {   # texts_fit [OPTION...]: every fit test passes on this display, with these options
     local command
     for command in "${fit_tests[@]}"; do
@@ -132,5 +135,10 @@ done
 start_x 1366x768
 set_dpi 144
 check "150 % on a 1366 x 768 screen: the window and a title bar fit it" size_near 960 720
+# The user's own scale is the toolkit's to apply, never fitted to the screen.
+check "QT_SCREEN_SCALE_FACTORS=2 there: 200 %" size_under QT_SCREEN_SCALE_FACTORS=2 1600 1200
+check "QT_SCALE_FACTOR=0.8 there: 0.8 x 150 %" size_under QT_SCALE_FACTOR=0.8 960 720
+check "QT_SCALE_FACTOR=1.25 there: 1.25 x 150 %" size_under QT_SCALE_FACTOR=1.25 1500 1125
+check "QT_ENABLE_HIGHDPI_SCALING=0 there: 100 %" size_under QT_ENABLE_HIGHDPI_SCALING=0 800 600
 [ "$failures" -eq 0 ] || exit 1
 echo "PASS: the same window on every desktop tried"
