@@ -21,22 +21,34 @@ private slots:
         QCOMPARE(w->size(), QSize(800, 600));
     }
 
-    void counterOutOfRange_data()
+    void oneStep_data()
     {
-        QTest::addColumn<int>("counter");
-        QTest::newRow("past the end") << 40;
-        QTest::newRow("before the start") << -40;
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("counter");   // the page counter set before the step; 0 leaves it
+        QTest::addColumn<bool>("next");
+        QTest::addColumn<int>("to");
+        QTest::newRow("Back from exercise I") << 1 << 0 << false << 0;
+        QTest::newRow("Next from exercise V shows Finish") << 5 << 0 << true << 6;
+        QTest::newRow("Back from exercise VI hides Finish") << 6 << 0 << false << 5;
+        QTest::newRow("counter past the end") << 5 << 40 << true << 6;
+        QTest::newRow("counter before the start") << 0 << -40 << true << 0;
     }
-    // Were the counter ever out of range, the next step brings it back to the nearest page.
-    void counterOutOfRange()
+    // One Next or Back: the page it leads to, with its header and buttons. Were the counter ever
+    // out of range, the step brings it back to the nearest page.
+    void oneStep()
     {
+        QFETCH(int, from);
         QFETCH(int, counter);
+        QFETCH(bool, next);
+        QFETCH(int, to);
         auto w = freshWindow();
-        QVERIFY(goToPage(w.get(), counter > 0 ? 5 : 0));
-        current_page = counter;
-        QVERIFY(pressNext(w.get()));
-        QCOMPARE(current_page, pageShown(w.get()));
-        QCOMPARE(expected::header(w.get()), headers.value(pageShown(w.get())));
+        QVERIFY(goToPage(w.get(), from));
+        if (counter)
+            current_page = counter;
+        QVERIFY(next ? pressNext(w.get()) : pressBack(w.get()));
+        QCOMPARE(pageShown(w.get()), to);
+        QCOMPARE(current_page, to);
+        QCOMPARE(expected::header(w.get()), headers.value(to));
     }
 
     // Closed through the frame's close control, the program ends with status 0.
