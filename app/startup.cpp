@@ -12,11 +12,31 @@
 #include <QtWidgets/QStyleOption>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
 // Set by prepareToolkit: a style named on the command line is the user's and wins.
 bool styleFromCommandLine = false;
+
+// Two style sheets of the window give rgb() four values; the toolkit reads them right but says
+// so at every start. Those two messages are dropped; every other one goes on as before.
+QtMessageHandler nextHandler = nullptr;
+
+void dropKnownStyleNotes(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    static const QString known[] = {
+        QStringLiteral("QCssParser::parseColorValue: Specified color without alpha value but "
+                       "alpha given: 'rgb 255, 255, 255, 0.0'"),
+        QStringLiteral("QCssParser::parseColorValue: Specified color without alpha value but "
+                       "alpha given: 'rgb 255, 255, 255, 0'"),
+    };
+    const bool isKnown = std::find(std::begin(known), std::end(known), message) != std::end(known);
+    if (type == QtWarningMsg && isKnown)
+        return;
+    if (nextHandler)
+        nextHandler(type, context, message);
+}
 
 bool askedForStyle(int argc, char **argv)
 {
@@ -159,6 +179,9 @@ void prepareToolkit(int argc, char **argv)
 
 void prepareApplication()
 {
+    // Two notes on the window's own style sheets were printed at every start.
+    if (!nextHandler)
+        nextHandler = qInstallMessageHandler(dropKnownStyleNotes);
     // A window scaled past the screen would hide its buttons; fit it, and never shrink it.
     if (!userChoseScale()) {
         for (QScreen *screen : QGuiApplication::screens()) {

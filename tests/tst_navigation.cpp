@@ -9,6 +9,16 @@ using expected::headers;
 class NavigationTest : public QObject
 {
     Q_OBJECT
+public:
+    // A long random run gets a second per session, past Qt Test's five minutes per function,
+    // unless a time-out of its own is given.
+    static void initMain()
+    {
+        const int sessions = qEnvironmentVariableIntValue("FLE_SESSIONS");
+        if (sessions > 300 && !qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+            qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(sessions * 1000));
+    }
+
 private slots:
     void initTestCase() { prepare(); }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the program on a real X display (Xvfb, the xcb platform), waits until its window is mapped,
 # asks it to close as a window manager does (a WM_DELETE_WINDOW client message) and expects
-# status 0.
+# status 0, with nothing written to standard error on the way.
 set -uo pipefail
 program="${1:?usage: xvfb_close.sh PROGRAM}"
 python=/usr/bin/python3   # Debian's interpreter, where python3-xlib lives
@@ -14,7 +14,11 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; cat "$work/xvfb.log" "$work/app.log" 2>/dev/null; exit 1; }
+fail() {
+    echo "FAIL: $*"
+    cat "$work/xvfb.log" "$work/app.log" "$work/app.err" 2>/dev/null
+    exit 1
+}
 
 # Xvfb picks a free display number itself and writes it to descriptor 3.
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>"$work/xvfb.log" &
@@ -22,7 +26,8 @@ xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start within 10 s"
 export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
-QT_QPA_PLATFORM=xcb "$program" >"$work/app.log" 2>&1 &
+# A runtime folder of its own, as a desktop session gives every program.
+XDG_RUNTIME_DIR="$work" QT_QPA_PLATFORM=xcb "$program" >"$work/app.log" 2>"$work/app.err" &
 app_pid=$!
 "$python" - "$app_pid" <<'EOF' || fail "no close request could be sent"
 import sys, time
@@ -64,4 +69,5 @@ kill -0 "$app_pid" 2>/dev/null && fail "the program did not end within 15 s of t
 wait "$app_pid"
 status=$? app_pid=""
 [ "$status" -eq 0 ] || fail "exit status $status, expected 0"
-echo "PASS: closed through WM_DELETE_WINDOW, exit status 0"
+[ -s "$work/app.err" ] && fail "standard error was not empty: $(cat "$work/app.err")"
+echo "PASS: closed through WM_DELETE_WINDOW, exit status 0, nothing on standard error"
