@@ -1,6 +1,13 @@
 #include "formstyles.h"
 
 #include <QtCore/QEvent>
+#include <QtGui/QTextCursor>
+#include <QtGui/QTextDocument>
+#include <QtGui/QTextDocumentFragment>
+
+#include <algorithm>
+#include <QtGui/QTextBlock>
+#include <QtGui/QTextLayout>
 
 namespace formstyles {
 
@@ -90,7 +97,58 @@ protected:
     }
 };
 
+// Two pixels of room above each line of a label's rich text: see keepAccentsWhole(). Given at
+// once, and again before a paint whenever the label has rebuilt its document from a new text.
+class AccentRoom : public QObject
+{
+public:
+    explicit AccentRoom(QLabel *label) : QObject(label)
+    {
+        label->installEventFilter(this);
+        give(label);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            give(static_cast<QLabel *>(watched));
+        return false;
+    }
+
+private:
+    static void give(QLabel *label)
+    {
+        (void)label->heightForWidth(label->width());   // the label fills its document
+        QTextDocument *document = label->findChild<QTextDocument *>();
+        const QTextLayout *lines = document ? document->begin().layout() : nullptr;
+        if (!lines || lines->lineCount() == 0)
+            return;
+        QTextCursor start(document);
+        QTextBlockFormat format = start.blockFormat();
+        if (format.lineHeightType() == QTextBlockFormat::MinimumHeight)
+            return;
+        format.setLineHeight(lines->lineAt(0).height() + 2, QTextBlockFormat::MinimumHeight);
+        start.setBlockFormat(format);
+        label->setIndent(label->indent());   // its size and layout taken anew
+    }
+};
+
 } // namespace
+
+// A label draws its rich text clipped to the top of its first line, where the item font sets
+// the accent of a capital ("États") a little above the line. The lines of such a text are two
+// pixels taller, the room going above each line: the text layout adds none above the first
+// line otherwise.
+void keepAccentsWhole(QLabel *label)
+{
+    const QString plain = QTextDocumentFragment::fromHtml(label->text()).toPlainText();
+    const bool accentedCapital = std::any_of(plain.cbegin(), plain.cend(), [](QChar c) {
+        return c.isUpper() && c.decompositionTag() == QChar::Canonical;
+    });
+    if (accentedCapital)
+        new AccentRoom(label);
+}
 
 void polishWhenShown(QWidget *page)
 {

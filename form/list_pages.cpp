@@ -120,6 +120,7 @@ void retranslate(MainWindowForm &form, const PageShape &shape)
         const exercises::ListItem &item = exercise.items[step.row];
         if (step.kind == Step::Label) {
             (form.*item.label)->setText(formstyles::itemText(item.text));
+            formstyles::keepAccentsWhole(form.*item.label);
         } else {
             QComboBox *list = form.*item.list;
             list->clear();

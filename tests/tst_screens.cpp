@@ -2,6 +2,9 @@
 // tests/reference, and every text on them shown whole, also on a desktop with a look of its own.
 // After a reviewed change of the pictures: cmake --build build --target reference-images
 #include "expected.h"
+#include <QtGui/QAbstractTextDocumentLayout>
+#include <QtGui/QPainter>
+#include <QtGui/QTextDocument>
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QTabBar>
 using namespace learner;
@@ -73,6 +76,61 @@ QRect inkOf(QWidget *shot, QWidget *holder)
     return ink;
 }
 
+// A label draws its rich text clipped to itself and to its document, whose first line starts
+// at the document's very top: what rises above that line, as the accent of a capital may, is
+// cut. Drawn again where the label draws it, without a clip and with room around, the label's
+// own document shows its whole ink; this counts the clearly visible pixels of it that are
+// not on screen. 0 for a label without rich text.
+int inkCutOff(QWidget *shot, QLabel *label)
+{
+    if (!label || !Qt::mightBeRichText(label->text()))
+        return 0;
+    const int room = 8;
+    const QRect area(label->mapTo(shot, QPoint(0, -room)), label->size() + QSize(0, 2 * room));
+    (void)shot->grab(area);   // the window settles: a label set a text anew lays it out again
+    QCoreApplication::processEvents();
+    const QImage with = shot->grab(area).toImage();
+    const QString text = label->text();
+    label->setText(QString());
+    const QImage without = shot->grab(area).toImage();
+    label->setText(text);
+    (void)shot->grab(area);   // the label lays its document out as it paints it
+    const QTextDocument *document = label->findChild<QTextDocument *>();
+    if (!document)
+        return 0;
+    const int margin = label->margin();
+    const QRect contents = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    const qreal spare = contents.height() - document->documentLayout()->documentSize().height();
+    qreal top = contents.top() + room;
+    if (label->alignment() & Qt::AlignVCenter)
+        top += qMax<qreal>(spare / 2, 0);
+    else if (label->alignment() & Qt::AlignBottom)
+        top += qMax<qreal>(spare, 0);
+    QImage whole = without;
+    QPainter painter(&whole);
+    painter.translate(QRectF(contents.left(), top, 1, 1).toAlignedRect().topLeft());
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette = label->palette();
+    context.palette.setColor(QPalette::Text, label->palette().color(label->foregroundRole()));
+    document->documentLayout()->draw(&painter, context);
+    painter.end();
+    // The rows where the screen shows ink of the text, and the clearly visible ink (not the faint
+    // edge of its smoothing) that the whole text has above or below them.
+    int first = whole.height();
+    int last = -1;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x)
+            if (qAbs(qGray(with.pixel(x, y)) - qGray(without.pixel(x, y))) > 24) {
+                first = qMin(first, y);
+                last = qMax(last, y);
+            }
+    int cut = 0;
+    for (int y = 0; y < whole.height(); ++y)
+        for (int x = 0; (y < first || y > last) && x < whole.width(); ++x)
+            cut += qAbs(qGray(whole.pixel(x, y)) - qGray(without.pixel(x, y))) > 64;
+    return cut;
+}
+
 // The ink of the same text in a copy of the widget with room to spare, on a mid-grey ground
 // where white and black texts both show: as wide when it wraps, else as wide as it likes, and
 // 40 pixels taller than the text needs.
@@ -132,6 +190,8 @@ QString firstCutText(QWidget *w)
         if (full.isEmpty() || cut)
             return QString("%1 shows %2x%3 of %4x%5 pixels of its text").arg(each->objectName())
                 .arg(shown.width()).arg(shown.height()).arg(full.width()).arg(full.height());
+        if (const int lost = inkCutOff(w, qobject_cast<QLabel *>(each)))
+            return QString("%1 cuts %2 pixels off its text").arg(each->objectName()).arg(lost);
     }
     for (QComboBox *c : w->findChildren<QComboBox *>())
         for (int i = 0; c->isVisible() && i < c->count(); ++i)
