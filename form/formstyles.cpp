@@ -166,7 +166,7 @@ QFont itemFont()
     font.setPointSize(10);
     font.setBold(false);
     font.setItalic(false);
-    font.setWeight(50);
+    font.setWeight(QFont::Normal);
     return font;
 }
 
