@@ -107,6 +107,17 @@ public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override
     {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        // Qt 6 leaves the review's tab pages unpainted over a grey pane; Qt 5 painted them white.
+        if (element == PE_FrameTabWidget) {
+            if (const auto *pane = qstyleoption_cast<const QStyleOptionTabWidgetFrame *>(option)) {
+                QStyleOptionTabWidgetFrame white(*pane);
+                white.palette.setColor(QPalette::Button, Qt::white);
+                QProxyStyle::drawPrimitive(element, &white, painter, widget);
+                return;
+            }
+        }
+#endif
         if (element != PE_IndicatorRadioButton) {
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;

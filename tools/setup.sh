@@ -14,10 +14,11 @@ PACKAGES=(cmake g++ make qtbase5-dev qtbase5-private-dev fonts-crosextra-carlito
 # (qt5ct's dark schemes and fonts, the Breeze style, xrdb for the screen's dpi);
 # the tools that build and check the package (dpkg-dev, lintian, appstreamcli,
 # man); the desktop's accessibility bus and a client that reads it as a screen
-# reader does (dbus, at-spi2-core, python3-pyatspi).
+# reader does (dbus, at-spi2-core, python3-pyatspi); Qt 6, which the tests build
+# the program against as well.
 TEST_PACKAGES=(xvfb xauth python3-xlib qt5ct kde-style-breeze x11-xserver-utils
                desktop-file-utils dpkg-dev lintian appstream man-db
-               dbus at-spi2-core python3-pyatspi)
+               dbus at-spi2-core python3-pyatspi qt6-base-dev qt6-base-private-dev)
 
 install_missing() {
     local missing=()
