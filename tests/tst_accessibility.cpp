@@ -32,16 +32,7 @@ QString heard(QObject *object)
 {
     return object ? reader(object)->text(QAccessible::Name) : "?";
 }
-QWidget *focused() { return QApplication::focusWidget(); }
 void press(Qt::Key key) { QTest::keyClick(focused(), key); }
-
-// Tabs until the focus reaches the widget of that name; false when a whole round misses it.
-bool tabTo(const QString &name)
-{
-    for (int i = 0; i < 80 && focused() && focused()->objectName() != name; ++i)
-        press(Qt::Key_Tab);
-    return focused() && focused()->objectName() == name;
-}
 
 // A window the keyboard works in, and no announcement heard yet.
 std::unique_ptr<MainWindow> windowForTheKeyboard()

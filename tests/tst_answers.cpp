@@ -1,22 +1,12 @@
 // Answering and Finish: points, grade and every review cell after Finish, against the key and
 // the texts written out in expected.h; a whole session by keyboard alone (Tab in screen order,
-// Space, the arrow keys) with the options each list offers; what a screen reader says.
+// Space, the arrow keys) with the options each list offers.
 #include "expected.h"
 using namespace learner;
 using expected::item;
 using Answers = QVector<int>;   // the option picked for each item, -1: left open
 
 namespace {
-QWidget *focused() { return QApplication::focusWidget(); }
-
-// Tabs until the focus reaches the widget of that name; false when a whole round misses it.
-bool tabTo(const QString &name)
-{
-    for (int i = 0; i < 80 && focused() && focused()->objectName() != name; ++i)
-        QTest::keyClick(focused(), Qt::Key_Tab);
-    return focused() && focused()->objectName() == name;
-}
-
 bool pressByKeyboard(const QString &name)
 {
     const bool reached = tabTo(name);

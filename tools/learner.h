@@ -104,6 +104,16 @@ inline bool choose(QComboBox *c, int index)
     return c->currentIndex() == index;
 }
 
+// The widget with the keyboard focus, and Tab until the focus reaches the widget of that name;
+// false when a whole round misses it.
+inline QWidget *focused() { return QApplication::focusWidget(); }
+inline bool tabTo(const QString &name)
+{
+    for (int i = 0; i < 80 && focused() && focused()->objectName() != name; ++i)
+        QTest::keyClick(focused(), Qt::Key_Tab);
+    return focused() && focused()->objectName() == name;
+}
+
 // Walks with Next or Back to the given page of the stack (0 to 6).
 inline bool goToPage(QWidget *w, int page)
 {
