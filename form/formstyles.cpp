@@ -1,13 +1,13 @@
 #include "formstyles.h"
 
 #include <QtCore/QEvent>
+#include <QtGui/QTextBlock>
 #include <QtGui/QTextCursor>
 #include <QtGui/QTextDocument>
 #include <QtGui/QTextDocumentFragment>
+#include <QtGui/QTextLayout>
 
 #include <algorithm>
-#include <QtGui/QTextBlock>
-#include <QtGui/QTextLayout>
 
 namespace formstyles {
 
