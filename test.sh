@@ -13,9 +13,9 @@ status=0
 echo "== tests in $BUILD_DIR"
 (cd "$BUILD_DIR" && ctest --output-on-failure -j"$(nproc)") || status=1
 
-# The same tree against Qt 6: it builds, and the learner's way through the test, the scoring,
-# the review and what a screen reader is told behave as on Qt 5. The pages do not yet look the
-# same (Qt 6.4 lays text out with taller lines), so their pictures are compared on Qt 5 only.
+# The same tree against Qt 6, with its offscreen tests: the learner's way through the test, the
+# scoring, the review, what a screen reader is told, and the pages against their Qt 6 pictures.
+# The real-display, package and sanitizer checks run on Qt 5 only.
 QT6_DIR="${QT6_DIR:-$BUILD_DIR-qt6}"
 if ! grep -qs '^FLE_QT_MAJOR:STRING=6' "$QT6_DIR/CMakeCache.txt"; then
     cmake -S "$ROOT" -B "$QT6_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLE_QT_MAJOR=6 >/dev/null
@@ -23,8 +23,7 @@ fi
 cmake --build "$QT6_DIR" -j"$(nproc)" >"$QT6_DIR/build.log" 2>&1 ||
     { cat "$QT6_DIR/build.log" >&2; exit 1; }
 echo "== tests in $QT6_DIR (Qt 6)"
-qt6_tests='tst_(answers|navigation|accessibility)'
-(cd "$QT6_DIR" && ctest --output-on-failure -j"$(nproc)" -R "$qt6_tests") || status=1
+(cd "$QT6_DIR" && ctest --output-on-failure -j"$(nproc)" -R "^tst_") || status=1
 
 SANITIZE_DIR="${SANITIZE_DIR:-$BUILD_DIR-asan}"
 if ! grep -qs '^FLE_SANITIZE:BOOL=ON' "$SANITIZE_DIR/CMakeCache.txt"; then
