@@ -111,6 +111,7 @@ void MainWindowForm::setupUi(QMainWindow *MainWindow)
     type_label->setMinimumSize(QSize(200, 0));
     type_label->setStyleSheet(QString::fromUtf8(sectionStyle));
     type_label->setTextFormat(Qt::RichText);
+    formstyles::keepAccentsWhole(type_label);   // "RÉSULTAT"
 
     pushButton_1 = makeButton(centralWidget, "pushButton_1", false, QRect(371, 570, 100, 22), navigationStyle);
     pushButton_2 = makeButton(centralWidget, "pushButton_2", false, QRect(477, 570, 101, 22), navigationStyle);

@@ -97,13 +97,23 @@ protected:
     }
 };
 
-// Two pixels of room above each line of a label's rich text: see keepAccentsWhole(). Given at
-// once, and again before a paint whenever the label has rebuilt its document from a new text.
+bool hasAccentedCapital(const QString &text)
+{
+    const QString plain = QTextDocumentFragment::fromHtml(text).toPlainText();
+    return std::any_of(plain.cbegin(), plain.cend(), [](QChar c) {
+        return c.isUpper() && c.decompositionTag() == QChar::Canonical;
+    });
+}
+
+// Two pixels of room above each line of a label's rich text while that text has an accented
+// capital: see keepAccentsWhole(). Given at once, and again before a paint whenever the label
+// has rebuilt its document from a new text.
 class AccentRoom : public QObject
 {
 public:
     explicit AccentRoom(QLabel *label) : QObject(label)
     {
+        setObjectName(QStringLiteral("accentRoom"));
         label->installEventFilter(this);
         give(label);
     }
@@ -117,8 +127,14 @@ protected:
     }
 
 private:
-    static void give(QLabel *label)
+    void give(QLabel *label)
     {
+        if (label->text() != text) {
+            text = label->text();
+            accented = hasAccentedCapital(text);
+        }
+        if (!accented)
+            return;
         (void)label->heightForWidth(label->width());   // the label fills its document
         QTextDocument *document = label->findChild<QTextDocument *>();
         const QTextLayout *lines = document ? document->begin().layout() : nullptr;
@@ -132,21 +148,20 @@ private:
         start.setBlockFormat(format);
         label->setIndent(label->indent());   // its size and layout taken anew
     }
+
+    QString text;
+    bool accented = false;
 };
 
 } // namespace
 
-// A label draws its rich text clipped to the top of its first line, where the item font sets
-// the accent of a capital ("États") a little above the line. The lines of such a text are two
-// pixels taller, the room going above each line: the text layout adds none above the first
-// line otherwise.
+// A label draws its rich text clipped to the top of its first line, where the window's fonts
+// set the accent of a capital ("États", "RÉSULTAT") a little above the line. While its text has
+// such a capital, its lines are two pixels taller, the room going above each line: the text
+// layout adds none above the first line otherwise.
 void keepAccentsWhole(QLabel *label)
 {
-    const QString plain = QTextDocumentFragment::fromHtml(label->text()).toPlainText();
-    const bool accentedCapital = std::any_of(plain.cbegin(), plain.cend(), [](QChar c) {
-        return c.isUpper() && c.decompositionTag() == QChar::Canonical;
-    });
-    if (accentedCapital)
+    if (!label->findChild<QObject *>(QStringLiteral("accentRoom"), Qt::FindDirectChildrenOnly))
         new AccentRoom(label);
 }
 

@@ -38,8 +38,8 @@ QLabel *newHeading(QWidget *panel, const char *name, const QRect &geometry, bool
 // it are then polished when the page is first shown, not at start-up (see the source).
 void polishWhenShown(QWidget *page);
 
-// Two pixels of room above each line of a rich-text label whose text has an accented capital,
-// which the label's clip would otherwise cut; kept when the label fills its document anew.
+// Two pixels of room above each line of a rich-text label while its text has an accented
+// capital, which the label's clip would otherwise cut; kept when the label gets a new text.
 void keepAccentsWhole(QLabel *label);
 
 QFont itemFont();   // Trebuchet MS 10 pt, upright, normal weight

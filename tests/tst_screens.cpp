@@ -76,46 +76,10 @@ QRect inkOf(QWidget *shot, QWidget *holder)
     return ink;
 }
 
-// A label draws its rich text clipped to itself and to its document, whose first line starts
-// at the document's very top: what rises above that line, as the accent of a capital may, is
-// cut. Drawn again where the label draws it, without a clip and with room around, the label's
-// own document shows its whole ink; this counts the clearly visible pixels of it that are
-// not on screen. 0 for a label without rich text.
-int inkCutOff(QWidget *shot, QLabel *label)
+// The rows where the screen shows ink of a text (`with` against `without` it), and the clearly
+// visible ink (not the faint edge of its smoothing) that the whole text has above or below them.
+int inkOutside(const QImage &with, const QImage &without, const QImage &whole)
 {
-    if (!label || !Qt::mightBeRichText(label->text()))
-        return 0;
-    const int room = 8;
-    const QRect area(label->mapTo(shot, QPoint(0, -room)), label->size() + QSize(0, 2 * room));
-    (void)shot->grab(area);   // the window settles: a label set a text anew lays it out again
-    QCoreApplication::processEvents();
-    const QImage with = shot->grab(area).toImage();
-    const QString text = label->text();
-    label->setText(QString());
-    const QImage without = shot->grab(area).toImage();
-    label->setText(text);
-    (void)shot->grab(area);   // the label lays its document out as it paints it
-    const QTextDocument *document = label->findChild<QTextDocument *>();
-    if (!document)
-        return 0;
-    const int margin = label->margin();
-    const QRect contents = label->contentsRect().adjusted(margin, margin, -margin, -margin);
-    const qreal spare = contents.height() - document->documentLayout()->documentSize().height();
-    qreal top = contents.top() + room;
-    if (label->alignment() & Qt::AlignVCenter)
-        top += qMax<qreal>(spare / 2, 0);
-    else if (label->alignment() & Qt::AlignBottom)
-        top += qMax<qreal>(spare, 0);
-    QImage whole = without;
-    QPainter painter(&whole);
-    painter.translate(QRectF(contents.left(), top, 1, 1).toAlignedRect().topLeft());
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette = label->palette();
-    context.palette.setColor(QPalette::Text, label->palette().color(label->foregroundRole()));
-    document->documentLayout()->draw(&painter, context);
-    painter.end();
-    // The rows where the screen shows ink of the text, and the clearly visible ink (not the faint
-    // edge of its smoothing) that the whole text has above or below them.
     int first = whole.height();
     int last = -1;
     for (int y = 0; y < with.height(); ++y)
@@ -129,6 +93,58 @@ int inkCutOff(QWidget *shot, QLabel *label)
         for (int x = 0; (y < first || y > last) && x < whole.width(); ++x)
             cut += qAbs(qGray(whole.pixel(x, y)) - qGray(without.pixel(x, y))) > 64;
     return cut;
+}
+
+// A label draws its text clipped to itself: a rich text to its document, whose first line
+// starts at the document's very top, so what rises above that line, as the accent of a capital
+// may, is cut; a plain text to its contents, so lines taller than those lose their feet. Drawn
+// again where the label draws it, without a clip and with room around, the text shows its whole
+// ink; this counts the clearly visible pixels of it that are not on screen.
+int inkCutOff(QWidget *shot, QLabel *label)
+{
+    if (!label || label->text().isEmpty())
+        return 0;
+    const int room = 8;
+    const QRect area(label->mapTo(shot, QPoint(0, -room)), label->size() + QSize(0, 2 * room));
+    (void)shot->grab(area);   // the window settles: a label set a text anew lays it out again
+    QCoreApplication::processEvents();
+    const QImage with = shot->grab(area).toImage();
+    const QString text = label->text();
+    label->setText(QString());
+    const QImage without = shot->grab(area).toImage();
+    label->setText(text);
+    (void)shot->grab(area);   // the label lays its document out as it paints it
+    const int margin = label->margin();
+    const QRect contents = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    QImage whole = without;
+    QPainter painter(&whole);
+    const QTextDocument *document = label->findChild<QTextDocument *>();
+    const bool rich = label->textFormat() == Qt::RichText
+        || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
+    if (!rich) {
+        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        painter.setFont(label->font());
+        painter.setPen(label->palette().color(label->foregroundRole()));
+        const QRect laidOut = painter.boundingRect(contents, flags, text);
+        painter.drawText(laidOut.translated(0, room), flags, text);
+        painter.end();
+        return inkOutside(with, without, whole);
+    }
+    if (!document)
+        return 0;
+    const qreal spare = contents.height() - document->documentLayout()->documentSize().height();
+    qreal top = contents.top() + room;
+    if (label->alignment() & Qt::AlignVCenter)
+        top += qMax<qreal>(spare / 2, 0);
+    else if (label->alignment() & Qt::AlignBottom)
+        top += qMax<qreal>(spare, 0);
+    painter.translate(QRectF(contents.left(), top, 1, 1).toAlignedRect().topLeft());
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette = label->palette();
+    context.palette.setColor(QPalette::Text, label->palette().color(label->foregroundRole()));
+    document->documentLayout()->draw(&painter, context);
+    painter.end();
+    return inkOutside(with, without, whole);
 }
 
 // The ink of the same text in a copy of the widget with room to spare, on a mid-grey ground
