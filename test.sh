@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the whole suite in the
-# build tree (with the real-display and package checks), the same but the package
-# check in a tree built against Qt 6, then the offscreen suite again in a tree
-# built with address and undefined-behaviour checks.
+# build tree (with the real-display and package checks), the same suite in a tree
+# built against Qt 6, then the offscreen suite again in a tree built with address
+# and undefined-behaviour checks.
 set -euo pipefail
 source "$(dirname "$0")/tools/setup.sh"
 
@@ -13,9 +13,10 @@ status=0
 echo "== tests in $BUILD_DIR"
 (cd "$BUILD_DIR" && ctest --output-on-failure -j"$(nproc)") || status=1
 
-# The same tree against Qt 6, with every test but the package's: the learner's way through the
-# test, the scoring, the review, the pages against their Qt 6 pictures, the real display and its
-# scales, and what a screen reader is told. The package and sanitizer checks run on Qt 5 only.
+# The same tree against Qt 6, with the same tests: the learner's way through the test, the
+# scoring, the review, the pages against their Qt 6 pictures, the real display and its scales,
+# what a screen reader is told, and a package that depends on Qt 6. The sanitizer run stays on
+# Qt 5.
 QT6_DIR="${QT6_DIR:-$BUILD_DIR-qt6}"
 if ! grep -qs '^FLE_QT_MAJOR:STRING=6' "$QT6_DIR/CMakeCache.txt"; then
     cmake -S "$ROOT" -B "$QT6_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLE_QT_MAJOR=6 >/dev/null
@@ -23,7 +24,7 @@ fi
 cmake --build "$QT6_DIR" -j"$(nproc)" >"$QT6_DIR/build.log" 2>&1 ||
     { cat "$QT6_DIR/build.log" >&2; exit 1; }
 echo "== tests in $QT6_DIR (Qt 6)"
-(cd "$QT6_DIR" && ctest --output-on-failure -j"$(nproc)" -E "^package_deb$") || status=1
+(cd "$QT6_DIR" && ctest --output-on-failure -j"$(nproc)") || status=1
 
 SANITIZE_DIR="${SANITIZE_DIR:-$BUILD_DIR-asan}"
 if ! grep -qs '^FLE_SANITIZE:BOOL=ON' "$SANITIZE_DIR/CMakeCache.txt"; then

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack and checks what it holds: the program, its menu entry, its
-# icon, its dependencies on the Qt 5 widgets runtime and the fonts; then Debian's own checker, the
-# software-centre entry and the manual page.
+# icon, its dependencies on the widgets runtime of the Qt it was built with (and not the other's)
+# and on the fonts; then Debian's own checker, the software-centre entry and the manual page.
 set -uo pipefail
 usage="usage: package_deb.sh BUILD_DIR PROGRAM"
 build="${1:?$usage}" program="${2:?$usage}"
@@ -40,9 +40,13 @@ check "no tests or benchmarks" bash -c "! grep -qE 'tst_|fle-bench|render-pages'
 check "Package fle-test8, Section education" test "$(dpkg-deb -f "$deb" Package Section)" = \
     $'Package: fle-test8\nSection: education'
 depends="$(dpkg-deb -f "$deb" Depends)"
-for package in libqt5widgets5 libqt5gui5 libqt5core5a fonts-crosextra-carlito fonts-liberation2; do
-    check "Depends names $package" grep -qE "(^|, )$package( |,|\$)" <<<"$depends"
+qt="$(sed -n 's/^FLE_QT_MAJOR:STRING=//p' "$build/CMakeCache.txt")"
+[ "$qt" = 6 ] && other=5 || other=6
+for package in "libqt${qt}widgets${qt}" "libqt${qt}gui${qt}" "libqt${qt}core" \
+    fonts-crosextra-carlito fonts-liberation2; do
+    check "Depends names $package" grep -qE "(^|, )$package[a-z0-9]*( |,|\$)" <<<"$depends"
 done
+check "Depends names no Qt $other library" bash -c "! grep -q 'libqt$other' <<<'$depends'"
 check "lintian: no errors, no warnings" lintian --fail-on error,warning --tag-display-limit 0 "$deb"
 check "the software-centre entry validates, with its menu entry" \
     appstreamcli validate-tree --no-net --strict "$work/root"
