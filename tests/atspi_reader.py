@@ -155,13 +155,8 @@ def session():
     yield from press_and_hear("VOCABULAIRE, 5 x 2 = 10", "II. Écrivez vis-à-vis des mots et "
                               "expressions français leurs équivalents ukrainiens:")
     yield from key("Tab")
-    check(focused_name() == "1) centraliser les renseignements", f"list 1: {focused_name()!r}")
     yield from key("Down")
     yield from key("Down")
-    check(focus[-1].name == "1) centraliser les renseignements: b) збирати відомості",
-          f"list after a choice: {focus[-1].name!r}")
-    check(notices[-1][0] == "b) збирати відомості", f"Down on a closed list said {notices[-1]}")
-
     check((yield from tab_to("Далі")), "Tab never reached Далі on exercise II")
     for _ in range(3):
         yield from key("space")

@@ -1,8 +1,7 @@
-// Going through the test: the start, a page counter brought back into range, closing by the
-// frame, and seeded random sessions through the real widgets.
+// Going through the test: the start, one step at the edges and with a page counter brought back
+// into range, and seeded random sessions through the real widgets.
 #include "expected.h"
 #include <QtCore/QRandomGenerator>
-#include <QtGui/QWindow>
 using namespace learner;
 using expected::headers;
 
@@ -59,15 +58,6 @@ private slots:
         QCOMPARE(pageShown(w.get()), to);
         QCOMPARE(current_page, to);
         QCOMPARE(expected::header(w.get()), headers.value(to));
-    }
-
-    // Closed through the frame's close control, the program ends with status 0.
-    void closedByTheFrame()
-    {
-        auto w = freshWindow();
-        QTimer::singleShot(0, w.get(), [&w] { w->windowHandle()->close(); });
-        QCOMPARE(QApplication::exec(), 0);
-        QVERIFY(!w->isVisible());
     }
 
     // Seeded random sessions: random Back, Next and answers, then each item considered on the

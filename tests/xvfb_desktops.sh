@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The window on a real X display (Xvfb) as learners' desktops set it up: a dark palette, a desktop
 # font, the Breeze style, the toolkit's -stylesheet and -style options, and screens scaled to 125,
-# 150 and 200 %. Renders are compared with a plain 96-dpi desktop's; sizes are read from X.
+# 150 and 200 %. Renders are compared with a plain 96-dpi desktop's; sizes are read from X. The
+# program is also closed as a window manager closes it.
 # Each further argument is a Qt Test command line ("PROGRAM [FUNCTION...]") that checks fit; it
 # runs again on every scaled screen.
 set -uo pipefail
@@ -14,6 +15,7 @@ for package in xvfb x11-xserver-utils python3-xlib qt5ct kde-style-breeze; do
         { echo "FAIL: package $package is missing (./test.sh installs it)"; exit 1; }
 done
 work="$(mktemp -d)" xvfb_pid="" failures=0
+export XDG_RUNTIME_DIR="$work"   # a runtime folder of its own, as a desktop session gives
 stop_x() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null; }
 trap 'stop_x; rm -rf "$work"' EXIT
 check() {   # check DESCRIPTION COMMAND...
@@ -53,34 +55,55 @@ only_differs() {   # only_differs NAME [PAGES]: exactly these renders differ fro
 }
 same_as_plain() { only_differs "$1"; }
 
-# window_size: WIDTHxHEIGHT of the program's window once X maps it, in screen pixels.
-window_size() {
-    "$python" - "$program" <<'EOF'
+# on_window size|close: starts the program and waits until X maps its window; then prints the
+# window's WIDTHxHEIGHT in screen pixels, or asks the program to close as a window manager does
+# (a WM_DELETE_WINDOW client message) and prints its exit status and its standard error.
+on_window() {
+    "$python" - "$program" "$1" <<'EOF'
 import subprocess, sys, time
-from Xlib import X, display
-app = subprocess.Popen([sys.argv[1]], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+from Xlib import X, display, protocol
+app = subprocess.Popen([sys.argv[1]], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
 d = display.Display()
-name, utf8 = d.intern_atom("_NET_WM_NAME"), d.intern_atom("UTF8_STRING")
+atom = d.intern_atom
+def mapped():
+    for w in d.screen().root.query_tree().children:
+        try:
+            title = w.get_full_property(atom("_NET_WM_NAME"), atom("UTF8_STRING"))
+            if title and "TEST № 8" in title.value.decode() \
+                    and w.get_attributes().map_state == X.IsViewable:
+                return w
+        except Exception:
+            pass   # a window that went away while we looked
 try:
     for _ in range(300):
-        for w in d.screen().root.query_tree().children:
-            try:
-                title = w.get_full_property(name, utf8)
-                if title and "TEST № 8" in title.value.decode() \
-                        and w.get_attributes().map_state == X.IsViewable:
-                    g = w.get_geometry()
-                    sys.exit(print(f"{g.width}x{g.height}"))
-            except Exception:
-                pass   # a window that went away while we looked
+        if window := mapped():
+            break
         time.sleep(0.1)
-    print("no-window")
+    else:
+        sys.exit(print("no-window"))
+    if sys.argv[2] == "size":
+        g = window.get_geometry()
+        sys.exit(print(f"{g.width}x{g.height}"))
+    time.sleep(0.5)   # still running a moment after it is mapped: it does not end on its own
+    request = [atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]
+    window.send_event(protocol.event.ClientMessage(window=window, data=(32, request),
+                      client_type=atom("WM_PROTOCOLS")), event_mask=X.NoEventMask)
+    d.sync()
+    status = app.wait(15)
+    print(f"status {status}, standard error: {app.stderr.read().decode()!r}")
 finally:
-    app.kill()
+    if app.poll() is None:
+        app.kill()
 EOF
+}
+closes_cleanly() {   # the program ends with status 0 and nothing on standard error
+    local said
+    said="$(on_window close)"
+    [ "$said" = "status 0, standard error: ''" ] || { echo "  $said"; return 1; }
 }
 size_near() {   # size_near WIDTH HEIGHT: the window maps at that size, give or take 2 pixels
     local size
-    size="$(window_size)"
+    size="$(on_window size)"
     local width="${size%x*}" height="${size#*x}"
     [ "$size" != "no-window" ] && [ $((width - $1)) -le 2 ] && [ $(($1 - width)) -le 2 ] &&
         [ $((height - $2)) -le 2 ] && [ $(($2 - height)) -le 2 ] ||
@@ -125,6 +148,7 @@ check "-style windows is honoured on every page but the reading text" only_diffe
     "page-1 page-2 page-3 page-4 page-5 page-6 $(echo result-tab{1..6})"
 check "-style windows: every text fits" texts_fit -style windows
 check "plain desktop: the window is 800 x 600" size_near 800 600
+check "closed as a window manager closes it: status 0, nothing on standard error" closes_cleanly
 for dpi in 120 144 192; do
     set_dpi "$dpi"
     scale=$((dpi * 100 / 96))
