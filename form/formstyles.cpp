@@ -97,6 +97,7 @@ protected:
     }
 };
 
+// True when the text, rich or plain, has a capital with an accent or other mark, such as É.
 bool hasAccentedCapital(const QString &text)
 {
     const QString plain = QTextDocumentFragment::fromHtml(text).toPlainText();
