@@ -1,5 +1,6 @@
 // What the learner sees: every page and review tab against its reviewed picture in
-// tests/reference, and every text on them shown whole, also on a desktop with a look of its own.
+// tests/reference (tests/reference-qt6 on Qt 6), and every text on them shown whole, also on a
+// desktop with a look of its own.
 // After a reviewed change of the pictures: cmake --build build --target reference-images
 #include "expected.h"
 #include <QtGui/QAbstractTextDocumentLayout>
