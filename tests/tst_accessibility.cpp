@@ -1,12 +1,11 @@
 // What a screen reader gets from the window, through the toolkit's accessibility interfaces:
-// what each press announces, where the focus goes after Finish, the names of the answer lists,
+// what each press announces, the names of the answer lists,
 // the review cells by keyboard, and the reading passage line by line. Question 5's name and
 // pages seen anew once shown are checked over the real bus (atspi_reader).
 #include "expected.h"
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
-#include <QtWidgets/QTabBar>
 using namespace learner;
 
 namespace {
@@ -96,25 +95,6 @@ private slots:
         QCOMPARE(notices.size(), presses.size());
         QCOMPARE(notices.last().message, message);
         QCOMPARE(notices.last().details, details);
-    }
-
-    // Space pressed twice on Finish: the first shows the result and the focus goes to the
-    // review, so the second leaves the result on screen. Next keeps the focus page by page.
-    void doubleSpaceOnFinishKeepsTheResult()
-    {
-        auto w = windowForTheKeyboard();
-        for (int page = 1; page <= 6; ++page) {
-            QVERIFY(tabTo("pushButton_2"));
-            press(Qt::Key_Space);
-            QCOMPARE(pageShown(w.get()), page);
-        }
-        QVERIFY(tabTo("pushButton_3"));
-        press(Qt::Key_Space);
-        QCOMPARE(pageShown(w.get()), 7);
-        QVERIFY(qobject_cast<QTabBar *>(focused()));
-        press(Qt::Key_Space);
-        QVERIFY(w->isVisible());
-        QCOMPARE(pageShown(w.get()), 7);
     }
 
     // An answer list is heard by its item, before and after a choice, with the option chosen;

@@ -1,7 +1,8 @@
 // Answering and Finish: points, grade and every review cell after Finish, against the key and
 // the texts written out in expected.h; a whole session by keyboard alone (Tab in screen order,
-// Space, the arrow keys) with the options each list offers.
+// Space, the arrow keys) with the options each list offers, and Space pressed twice on Finish.
 #include "expected.h"
+#include <QtWidgets/QTabBar>
 using namespace learner;
 using expected::item;
 using Answers = QVector<int>;   // the option picked for each item, -1: left open
@@ -81,6 +82,10 @@ private slots:
         QVERIFY(pressByKeyboard("pushButton_3"));
         QCOMPARE(read(w.get(), "label_mark"), "70");
         QCOMPARE(read(w.get(), "label_mark_2"), "Trés bien!");
+        // Space again, as a learner pressing twice does, lands on the review, not on Close.
+        QVERIFY(qobject_cast<QTabBar *>(focused()));
+        QTest::keyClick(focused(), Qt::Key_Space);
+        QVERIFY(w->isVisible());
         QVERIFY(pressByKeyboard("close_button"));
         QVERIFY(!w->isVisible());
     }
