@@ -22,6 +22,13 @@ namespace {
 // The dynamic property that marks a label read as text, holding its language.
 const char *const textLanguage = "accessibleTextLanguage";
 
+// True when the label shows its text as rich text, as the label itself decides.
+bool showsRichText(const QLabel *label)
+{
+    return label->textFormat() == Qt::RichText
+        || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+}
+
 // An answer list is named by the item it answers, then the option chosen, if any. The
 // toolkit's own list takes its current option as its name on this platform, so once an
 // option is chosen the reader no longer says which item the list belongs to.
@@ -235,7 +242,7 @@ private:
             m_width = width;
             m_document.setDefaultFont(font);
             m_document.setDocumentMargin(0);
-            if (Qt::mightBeRichText(source))
+            if (showsRichText(label()))
                 m_document.setHtml(source);
             else
                 m_document.setPlainText(source);
@@ -398,8 +405,7 @@ void renewInterfaces(QWidget *page)
 QString spokenText(const QLabel *label)
 {
     const QString text = label->text();
-    if (label->textFormat() == Qt::RichText
-        || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text)))
+    if (showsRichText(label))
         return QTextDocumentFragment::fromHtml(text).toPlainText().simplified();
     return text.simplified();
 }
