@@ -1,0 +1,78 @@
+// The radio ring and the review's tab pane, drawn the same over every base style.
+
+#include "ringstyle.h"
+
+#include <QtGui/QPainter>
+#include <QtGui/QPainterPath>
+#include <QtWidgets/QStyleOption>
+
+int RingStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
+                           const QWidget *widget) const
+{
+    if (metric == PM_ExclusiveIndicatorWidth || metric == PM_ExclusiveIndicatorHeight)
+        return ringSize;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+void RingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
+                              QPainter *painter, const QWidget *widget) const
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    // Qt 5 read the page stack's rgb(255, 255, 255, 0) as opaque white and filled the review's
+    // tab pane with it, frame and all; Qt 6 reads it as transparent and draws a grey pane.
+    if (element == PE_FrameTabWidget) {
+        painter->fillRect(option->rect.adjusted(0, 0, -1, -1), Qt::white);
+        return;
+    }
+#endif
+    if (element != PE_IndicatorRadioButton) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    painter->save();
+    const QRectF box(option->rect);
+    const qreal inner = box.width() - 2;
+    QPainterPath round;
+    round.addRoundedRect(box, ringSize / 2, ringSize / 2);
+    painter->setClipPath(round);
+    painter->fillRect(box, Qt::white);
+    if (option->state & State_On) {
+        QRadialGradient dot(box.center(), (box.width() - 1) / 2);
+        dot.setColorAt(0, QColor(0x00, 0x55, 0x7f));
+        dot.setColorAt(0.6, QColor(0x00, 0x55, 0x7f));
+        dot.setColorAt(0.75, Qt::white);
+        dot.setColorAt(1, Qt::white);
+        painter->fillRect(box.adjusted(1, 1, -1, -1), dot);
+    }
+    painter->setClipping(false);
+    painter->setRenderHint(QPainter::Antialiasing);
+    // The ring as four one-pixel sides, each with two arcs of 45 degrees out of circles a
+    // pixel apart, drawn bottom, right, left, top.
+    const QColor ink(0x26, 0x26, 0x26);
+    QPen pen(ink, 1);
+    pen.setCapStyle(Qt::SquareCap);
+    const qreal x = box.x() + 0.5;
+    const qreal y = box.y() + 0.5;
+    const QRectF topLeft(x, y, inner, inner);
+    const QRectF topRight(x + 1, y, inner, inner);
+    const QRectF bottomLeft(x, y + 1, inner, inner);
+    const QRectF bottomRight(x + 1, y + 1, inner, inner);
+    const qreal middle = box.width() / 2 - 0.5;
+    const QRectF sides[] = {
+        {box.x() + middle, box.bottom() - 1, 1, 1}, {box.right() - 1, box.y() + middle, 1, 1},
+        {box.x(), box.y() + middle, 1, 1}, {box.x() + middle, box.y(), 1, 1}};
+    const struct { const QRectF &circle; int from; int span; } arcs[] = {
+        {bottomLeft, -90, -45}, {bottomRight, -90, 45}, {topRight, 45, -45},
+        {bottomRight, 315, 45}, {topLeft, 135, 45}, {bottomLeft, 180, 45},
+        {topLeft, 135, -45}, {topRight, 45, 45}};
+    for (int side = 0; side < 4; ++side) {
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(ink);
+        painter->drawRect(sides[side]);
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        for (int arc = 2 * side; arc < 2 * side + 2; ++arc)
+            painter->drawArc(arcs[arc].circle, arcs[arc].from * 16, arcs[arc].span * 16);
+    }
+    painter->restore();
+}

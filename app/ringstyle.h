@@ -1,0 +1,27 @@
+#ifndef RINGSTYLE_H
+#define RINGSTYLE_H
+
+// The window's style: the base style the user or the program chose, with the radio ring the
+// window's pages were drawn with.
+
+#include <QtWidgets/QProxyStyle>
+
+// The 13-pixel ring, and a blue dot when checked, drawn over the base style's
+// radio indicator: under the window's gradient most styles draw no visible ring.
+class RingStyle : public QProxyStyle
+{
+    Q_OBJECT
+
+public:
+    explicit RingStyle(const QString &baseKey) : QProxyStyle(baseKey) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override;
+
+private:
+    static constexpr int ringSize = 13;
+};
+
+#endif // RINGSTYLE_H
