@@ -1,11 +1,16 @@
-// Finish: counts the answers against the key, shows points and grade on the
-// result page, then writes the review of every exercise into its tab.
+// Finish: reads the learner's answers from the exercise pages once, has the core score and
+// review them, and shows what it says: the points and the grade on the result page, then
+// every answer in its exercise's review tab, right or wrong in colour and in words.
 #include "mainwindow.h"
 
 #include "accessible.h"
 #include "counters.h"
 #include "exercises.h"
+#include "formstyles.h"
 #include "mainwindowform.h"
+#include "scoring.h"
+
+#include <QtCore/QVarLengthArray>
 
 namespace {
 
@@ -18,23 +23,47 @@ const char *const wrongRadio = "border: 1px solid #000; background: #fff; color:
 const char *const rightList = "border: 1px solid #000; background: #fff; color: green";
 const char *const wrongList = "border: 1px solid #000; background: #fff; color: red";
 
-const char *const noAnswerRadio = " Відповіді нема";
-const char *const noAnswerList = "Відповіді нема";
-
-// Right and wrong in words as well as in colour, for a reader and in the tooltip.
-const char *const rightAnswer = "Правильна відповідь";
-const char *const wrongAnswer = "Неправильна відповідь";
-
-QString text(const char *literal)
+QString fromUtf8(const char *literal)
 {
     return QString::fromUtf8(literal);
+}
+
+// The option checked or chosen for every item, as the learner left the pages.
+core::Answers chosenAnswers(const MainWindowForm *form)
+{
+    core::Answers answers {};
+    for (int q = 0; q < core::radioQuestionCount; ++q) {
+        answers[q] = core::unanswered;
+        for (int option = 0; option < core::optionsPerQuestion; ++option) {
+            if ((form->*exercises::radioQuestions[q].options[option])->isChecked()) {
+                answers[q] = option;
+                break;
+            }
+        }
+    }
+    for (int e = 0; e < core::listExerciseCount; ++e) {
+        const ListExercise &exercise = exercises::listExercises[e];
+        for (int k = 0; k < exercise.itemCount; ++k)
+            answers[core::answerIndex(e, k)] = (form->*exercise.items[k].list)->currentIndex();
+    }
+    return answers;
+}
+
+// Adds the right answers to the count of the run, then shows its points and their grade.
+void showScore(MainWindowForm *form, const core::Answers &answers)
+{
+    correct_answers += core::rightCount(answers);
+    const int points = core::points(correct_answers);
+    form->label_mark->setNum(points);
+    if (const char *grade = core::grade(points))
+        form->label_mark_2->setText(fromUtf8(grade));
 }
 
 // An answer cell as a reader gets it, from the keyboard as well: the item, the answer, and
 // whether it is right, which the tooltip also says.
 void describeAnswer(QLabel *answer, const QString &item, bool right)
 {
-    const QString verdict = text(right ? rightAnswer : wrongAnswer);
+    const QString verdict = core::verdict(right);
     answer->setToolTip(verdict);
     answer->setAccessibleDescription(verdict);
     accessible::FocusStop *stop = accessible::FocusStop::over(answer);
@@ -46,90 +75,48 @@ void describeAnswer(QLabel *answer, const QString &item, bool right)
     stop->setAccessibleDescription(verdict);
 }
 
-bool isRight(MainWindowForm *form, const exercises::ListItem &item)
+void reviewRadioQuestions(MainWindowForm *form, const core::Answers &answers)
 {
-    return (form->*item.list)->currentIndex() == item.key;
-}
+    form->exl1_2->setText(fromUtf8(core::radioReviewHeading));
+    for (int q = 0; q < core::radioQuestionCount; ++q)
+        (form->*exercises::radioQuestions[q].reviewItem)
+            ->setText(fromUtf8(core::radioQuestions[q].reviewStem));
 
-void countAnswers(MainWindowForm *form)
-{
-    for (const RadioQuestion &question : exercises::radioQuestions)
-        if ((form->*question.options[question.key])->isChecked())
-            ++correct_answers;
-    for (const ListExercise &exercise : exercises::listExercises)
-        for (int k = 0; k < exercise.itemCount; ++k)
-            if (isRight(form, exercise.items[k]))
-                ++correct_answers;
-}
-
-// Grade bands on the points, best first; bounds inclusive.
-void showGrade(MainWindowForm *form)
-{
-    struct Band
-    {
-        int low;
-        int high;
-        const char *word;
-    };
-    static const Band bands[] = {
-        {65, 70, "Trés bien!"},
-        {43, 64, "Bien!"},
-        {26, 42, "Passable!"},
-        {0, 25, "Mal!"},   // 0 points and up: the count is never negative here
-    };
-    for (const Band &band : bands) {
-        const int points = 2 * correct_answers;
-        if (points >= band.low && points <= band.high)
-            form->label_mark_2->setText(text(band.word));
+    for (int q = 0; q < core::radioQuestionCount; ++q) {
+        const core::ReviewCell cell = core::reviewQuestion(q, answers[q]);
+        QLabel *answer = form->*exercises::radioQuestions[q].reviewAnswer;
+        answer->setStyleSheet(fromUtf8(cell.right ? rightRadio : wrongRadio));
+        answer->setText(cell.text);
+        describeAnswer(answer, fromUtf8(core::radioQuestions[q].reviewStem).simplified(),
+                       cell.right);
     }
 }
 
-void reviewRadioQuestions(MainWindowForm *form)
+// Items and answers first, then the colours, then the no-answer texts: a list left without a
+// choice shows its empty text until the last of these.
+void reviewListExercise(MainWindowForm *form, int e, const core::Answers &answers)
 {
-    form->exl1_2->setText(text(exercises::radioReviewHeading));
-    for (const RadioQuestion &question : exercises::radioQuestions)
-        (form->*question.reviewItem)->setText(text(question.reviewStem));
+    const ListExercise &exercise = exercises::listExercises[e];
+    const core::ListExercise &content = *exercise.content;
+    QVarLengthArray<core::ReviewCell, 10> cells;
+    for (int k = 0; k < exercise.itemCount; ++k)
+        cells.append(core::reviewListItem(e, k, answers[core::answerIndex(e, k)]));
 
-    for (const RadioQuestion &question : exercises::radioQuestions) {
-        QLabel *answer = form->*question.reviewAnswer;
-        for (int option = 0; option < 3; ++option) {
-            QRadioButton *button = form->*question.options[option];
-            if (button->isChecked()) {
-                answer->setStyleSheet(text(option == question.key ? rightRadio : wrongRadio));
-                answer->setText(QLatin1Char(' ') + button->text());
-            }
-        }
-        bool anyChecked = false;
-        for (QRadioButton *MainWindowForm::*option : question.options)
-            anyChecked = anyChecked || (form->*option)->isChecked();
-        if (!anyChecked) {
-            answer->setStyleSheet(text(wrongRadio));
-            answer->setText(text(noAnswerRadio));
-        }
-        const bool right = (form->*question.options[question.key])->isChecked();
-        describeAnswer(answer, text(question.reviewStem).simplified(), right);
-    }
-}
-
-void reviewListExercise(MainWindowForm *form, const ListExercise &exercise)
-{
-    (form->*exercise.reviewHeading)->setText(text(exercise.reviewHeadingText));
+    (form->*exercise.reviewHeading)->setText(fromUtf8(content.reviewHeading));
     for (int k = 0; k < exercise.itemCount; ++k) {
         const exercises::ListItem &item = exercise.items[k];
-        if (item.reviewItem)
-            (form->*item.reviewItem)->setText((form->*item.label)->text());
-        (form->*item.reviewAnswer)->setText((form->*item.list)->currentText());
+        if (content.reviewsItems && item.reviewItem)
+            (form->*item.reviewItem)->setText(formstyles::itemText(content.items[k].text));
+        (form->*item.reviewAnswer)->setText(cells[k].answered ? cells[k].text : QString());
     }
+    for (int k = 0; k < exercise.itemCount; ++k)
+        (form->*exercise.items[k].reviewAnswer)
+            ->setStyleSheet(fromUtf8(cells[k].right ? rightList : wrongList));
     for (int k = 0; k < exercise.itemCount; ++k) {
-        const exercises::ListItem &item = exercise.items[k];
-        (form->*item.reviewAnswer)->setStyleSheet(text(isRight(form, item) ? rightList : wrongList));
-    }
-    for (int k = 0; k < exercise.itemCount; ++k) {
-        const exercises::ListItem &item = exercise.items[k];
-        if ((form->*item.list)->currentIndex() == -1)
-            (form->*item.reviewAnswer)->setText(text(noAnswerList));
-        describeAnswer(form->*item.reviewAnswer, accessible::spokenText(form->*item.label),
-                       isRight(form, item));
+        QLabel *answer = form->*exercise.items[k].reviewAnswer;
+        if (!cells[k].answered)
+            answer->setText(cells[k].text);
+        describeAnswer(answer, fromUtf8(content.items[k].text).simplified(), cells[k].right);
     }
 }
 
@@ -157,15 +144,14 @@ void MainWindow::on_pushButton_3_clicked()
     form->type_label->setText(QStringLiteral("RÉSULTAT"));
     form->total_label->setText(QStringLiteral("Au total: 70 points"));
 
-    countAnswers(form);
-    form->label_mark->setNum(2 * correct_answers);
-    showGrade(form);
+    const core::Answers answers = chosenAnswers(form);
+    showScore(form, answers);
     accessible::renewInterfaces(form->result);
     form->stackedWidget->setCurrentIndex(7);
 
-    reviewRadioQuestions(form);
-    for (const ListExercise &exercise : exercises::listExercises)
-        reviewListExercise(form, exercise);
+    reviewRadioQuestions(form, answers);
+    for (int e = 0; e < core::listExerciseCount; ++e)
+        reviewListExercise(form, e, answers);
     orderAnswers(form);
 
     // The focus goes to the review before Finish hides: left to itself it would pass to
@@ -181,6 +167,9 @@ void MainWindow::on_pushButton_3_clicked()
 // Tells the reader the points and the grade, then the section and the total.
 void MainWindow::announceResult()
 {
+    accessible::Announcer *announcer = accessible::Announcer::of(form->centralWidget);
+    if (!announcer)
+        return;
     const QString points = accessible::spokenText(form->label_88) + QLatin1Char(' ')
         + accessible::spokenText(form->label_mark);
     const QString grade = accessible::spokenText(form->label_89) + QLatin1Char(' ')

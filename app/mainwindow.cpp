@@ -1,3 +1,4 @@
+// The window's start state, Close, and the walk through the pages with Next and Back.
 #include "mainwindow.h"
 
 #include "accessible.h"
@@ -12,10 +13,8 @@ MainWindow::MainWindow(QWidget *parent)
     , form(new MainWindowForm())
 {
     form->setupUi(this);
-    announcer = new accessible::Announcer(form->centralWidget);
-    // A review tab comes into view: a reader that looked while it was hidden must see it anew.
-    connect(form->tabWidget, &QTabWidget::currentChanged, this,
-            [this](int tab) { accessible::renewInterfaces(form->tabWidget->widget(tab)); });
+    // Speaks what each step brings; it lives among the widgets it tells of, found from there.
+    new accessible::Announcer(form->centralWidget);
     form->pushButton_3->setVisible(false);
     form->pushButton_1->setVisible(false);
     form->close_button->setVisible(false);
@@ -30,6 +29,12 @@ MainWindow::~MainWindow()
 void MainWindow::on_close_button_clicked()
 {
     close();
+}
+
+// A review tab comes into view: a reader that looked while it was hidden must see it anew.
+void MainWindow::on_tabWidget_currentChanged(int index)
+{
+    accessible::renewInterfaces(form->tabWidget->widget(index));
 }
 
 void MainWindow::on_pushButton_2_clicked()
@@ -103,5 +108,8 @@ void MainWindow::announcePage()
             header << text;
     }
     const int page = form->stackedWidget->currentIndex();
-    announcer->announce(header.join(QStringLiteral(", ")), accessible::spokenText(headings[page]));
+    accessible::Announcer *announcer = accessible::Announcer::of(form->centralWidget);
+    if (announcer)
+        announcer->announce(header.join(QStringLiteral(", ")),
+                            accessible::spokenText(headings[page]));
 }

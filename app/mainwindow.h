@@ -1,10 +1,11 @@
+// The program's one window: it owns the form that builds every widget, and its slots, bound
+// by name, are the test's steps: Next and Back, Finish, Close.
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
 #include <QtWidgets/QMainWindow>
 
 class MainWindowForm;
-namespace accessible { class Announcer; }
 
 class MainWindow : public QMainWindow
 {
@@ -19,6 +20,7 @@ private slots:
     void on_pushButton_2_clicked();
     void on_pushButton_1_clicked();
     void on_pushButton_3_clicked();
+    void on_tabWidget_currentChanged(int index);
 
 private:
     void showCurrentPage();
@@ -26,7 +28,6 @@ private:
     void announceResult();
 
     MainWindowForm *form;
-    accessible::Announcer *announcer;
 };
 
 #endif // MAINWINDOW_H

@@ -13,12 +13,13 @@
 //                             reports the median time from process start to first painted frame
 //
 // Every mode prints "key value" lines on standard output.
+#include "content.h"
 #include "counters.h"
 #include "exercises.h"
 #include "formstyles.h"
 #include "mainwindow.h"
 #include "startup.h"
-#include "../tools/learner.h"
+#include "../tests/learner.h"
 
 #include <QtCore/QTimer>
 #include <QtTest/QTest>
@@ -131,19 +132,19 @@ bool answerAll(QWidget *window)
 {
     if (!learner::goToPage(window, 1))
         return false;
-    for (int q = 0; q < exercises::radioQuestionCount; ++q) {
-        const int option = exercises::radioQuestions[q].key + 1;
+    for (int q = 0; q < core::radioQuestionCount; ++q) {
+        const int option = core::radioQuestions[q].key + 1;
         const QString name = QStringLiteral("rb%1_%2").arg(q + 1).arg(option);
         if (!learner::clickRadio(learner::radio(window, name)))
             return false;
     }
-    for (int e = 0; e < exercises::listExerciseCount; ++e) {
+    for (int e = 0; e < core::listExerciseCount; ++e) {
         if (!learner::goToPage(window, e + 2))
             return false;
         const exercises::ListExercise &exercise = exercises::listExercises[e];
         for (int i = 0; i < exercise.itemCount; ++i) {
-            const exercises::ListItem &item = exercise.items[i];
-            if (!learner::choose(learner::list(window, item.listName), item.key))
+            const int key = exercise.content->items[i].key;
+            if (!learner::choose(learner::list(window, exercise.items[i].listName), key))
                 return false;
         }
     }

@@ -2,7 +2,6 @@
 #include "list_pages.h"
 
 using namespace listpages;
-using F = MainWindowForm;
 
 namespace {
 
@@ -12,24 +11,39 @@ const Step steps[] = {
     {Step::List, 0},  {Step::List, 1},  {Step::List, 2},  {Step::List, 3},  {Step::List, 4},
 };
 
-const PageShape pageFour = {
-    &exercises::listExercises[2],
-    {&F::stacked_vocabulaire4, "stacked_vocabulaire4"},
-    {&F::vocabulaire4, "vocabulaire4"}, QRect(15, 0, 771, 461),
-    {&F::g4_label, "g4_label"}, QRect(20, 20, 711, 21), false,
-    {&F::gridLayoutWidget_4, "gridLayoutWidget_4"}, QRect(20, 50, 461, 191),
-    {&F::gridLayout_4, "gridLayout_4"}, 6, QLayout::SetDefaultConstraint, 0,
-    {false, 0, 20}, 2, steps, int(std::size(steps)),
-};
+PageShape pageFour()
+{
+    PageShape shape;
+    shape.exercise = &exercises::listExercises[2];
+    shape.page = LISTPAGES_NAMED(stacked_vocabulaire4);
+    shape.panel = LISTPAGES_NAMED(vocabulaire4);
+    shape.panelGeometry = QRect(15, 0, 771, 461);
+    shape.heading = LISTPAGES_NAMED(g4_label);
+    shape.headingGeometry = QRect(20, 20, 711, 21);
+    shape.headingWraps = false;
+    shape.grid = LISTPAGES_NAMED(gridLayoutWidget_4);
+    shape.gridGeometry = QRect(20, 50, 461, 191);
+    shape.layout = LISTPAGES_NAMED(gridLayout_4);
+    shape.spacing = 6;
+    shape.constraint = QLayout::SetDefaultConstraint;
+    shape.margin = 0;
+    shape.lists.sizeLimits = false;
+    shape.lists.maxVisibleItems = 0;
+    shape.lists.iconSize = 20;
+    shape.stretchedColumns = 2;
+    shape.steps = steps;
+    shape.stepCount = int(std::size(steps));
+    return shape;
+}
 
 } // namespace
 
 void MainWindowForm::setupExerciseFourPage()
 {
-    build(*this, pageFour);
+    build(*this, pageFour());
 }
 
 void MainWindowForm::retranslateExerciseFourPage()
 {
-    retranslate(*this, pageFour);
+    retranslate(*this, pageFour());
 }

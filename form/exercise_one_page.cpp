@@ -8,30 +8,74 @@ using F = MainWindowForm;
 
 namespace {
 
-// How each question's box is laid out, in the order the boxes are built.
+// How the options of a question are laid out in its box.
+struct OptionsLayout
+{
+    int innerHeight;
+    int spacing;
+    bool setsDefaultConstraint;       // sets the size constraint the layout has anyway
+};
+
+const OptionsLayout usualOptions = {53, 6, false};
+const OptionsLayout questionTwoOptions = {61, 0, true};
+
+// Each question's box, in the order the boxes are built: the question (1 to 5, also the grid
+// row + 1), the widget and the layout that hold its options, and how these are laid out.
 struct QuestionFrame
 {
-    int question;                     // 1 to 5; also the grid row + 1
+    int question;
     QWidget *F::*inner;
     const char *innerName;
     QVBoxLayout *F::*layout;
     const char *layoutName;
-    int innerHeight;
-    int spacing;
-    bool defaultConstraint;           // the layout's size constraint is set explicitly
+    const OptionsLayout *options;
 };
+
+#define FRAME(question, number, options)                                                     \
+    {question, &F::verticalLayoutWidget_##number, "verticalLayoutWidget_" #number,            \
+     &F::verticalLayout_##number, "verticalLayout_" #number, &options}
 
 const QuestionFrame questionFrames[] = {
-    {5, &F::verticalLayoutWidget_8, "verticalLayoutWidget_8", &F::verticalLayout_8, "verticalLayout_8", 53, 6, false},
-    {2, &F::verticalLayoutWidget_6, "verticalLayoutWidget_6", &F::verticalLayout_6, "verticalLayout_6", 61, 0, true},
-    {4, &F::verticalLayoutWidget_4, "verticalLayoutWidget_4", &F::verticalLayout_4, "verticalLayout_4", 53, 6, false},
-    {1, &F::verticalLayoutWidget_5, "verticalLayoutWidget_5", &F::verticalLayout_5, "verticalLayout_5", 53, 6, false},
-    {3, &F::verticalLayoutWidget_7, "verticalLayoutWidget_7", &F::verticalLayout_7, "verticalLayout_7", 53, 6, false},
+    FRAME(5, 8, usualOptions), FRAME(2, 6, questionTwoOptions), FRAME(4, 4, usualOptions),
+    FRAME(1, 5, usualOptions), FRAME(3, 7, usualOptions),
 };
 
-const exercises::RadioQuestion &questionOf(const QuestionFrame &frame)
+#undef FRAME
+
+// Builds one question's box with its three options, their texts still to come.
+QGroupBox *newQuestionBox(F &form, const QuestionFrame &frame, QWidget *grid, const QFont &font)
 {
-    return exercises::radioQuestions[frame.question - 1];
+    const exercises::RadioQuestion &question = exercises::radioQuestions[frame.question - 1];
+    auto *box = new QGroupBox(grid);
+    form.*question.box = box;
+    box->setObjectName(QStringLiteral("exl%1").arg(frame.question));
+    box->setFont(font);
+    box->setStyleSheet(QString::fromUtf8(formstyles::transparent));
+    box->setFlat(true);
+    box->setCheckable(false);
+
+    auto *inner = new QWidget(box);
+    form.*frame.inner = inner;
+    inner->setObjectName(QString::fromLatin1(frame.innerName));
+    inner->setGeometry(QRect(10, 20, 721, frame.options->innerHeight));
+
+    auto *layout = new QVBoxLayout(inner);
+    form.*frame.layout = layout;
+    layout->setSpacing(frame.options->spacing);
+    layout->setObjectName(QString::fromLatin1(frame.layoutName));
+    if (frame.options->setsDefaultConstraint)
+        layout->setSizeConstraint(QLayout::SetDefaultConstraint);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    for (int option = 0; option < core::optionsPerQuestion; ++option) {
+        auto *radio = new QRadioButton(inner);
+        form.*question.options[option] = radio;
+        radio->setObjectName(QStringLiteral("rb%1_%2").arg(frame.question).arg(option + 1));
+        // The box's style sheet keeps its font from the options here; give it to them directly.
+        radio->setFont(box->font());
+        layout->addWidget(radio);
+    }
+    return box;
 }
 
 } // namespace
@@ -57,39 +101,9 @@ void MainWindowForm::setupExerciseOnePage()
     questionFont.setPointSize(10);
 
     for (const QuestionFrame &frame : questionFrames) {
-        const exercises::RadioQuestion &question = questionOf(frame);
-
-        auto *box = new QGroupBox(gridLayoutWidget_2);
-        this->*question.box = box;
-        box->setObjectName(QStringLiteral("exl%1").arg(frame.question));
-        box->setFont(frame.question == 1 ? firstQuestionFont : questionFont);
-        box->setStyleSheet(QString::fromUtf8(formstyles::transparent));
-        box->setFlat(true);
-        box->setCheckable(false);
-
-        auto *inner = new QWidget(box);
-        this->*frame.inner = inner;
-        inner->setObjectName(QString::fromLatin1(frame.innerName));
-        inner->setGeometry(QRect(10, 20, 721, frame.innerHeight));
-
-        auto *layout = new QVBoxLayout(inner);
-        this->*frame.layout = layout;
-        layout->setSpacing(frame.spacing);
-        layout->setObjectName(QString::fromLatin1(frame.layoutName));
-        if (frame.defaultConstraint)
-            layout->setSizeConstraint(QLayout::SetDefaultConstraint);
-        layout->setContentsMargins(0, 0, 0, 0);
-
-        for (int option = 0; option < 3; ++option) {
-            auto *radio = new QRadioButton(inner);
-            this->*question.options[option] = radio;
-            radio->setObjectName(QStringLiteral("rb%1_%2").arg(frame.question).arg(option + 1));
-            // The box's style sheet keeps its font from the options here; give it to them directly.
-            radio->setFont(box->font());
-            layout->addWidget(radio);
-        }
-
-        gridLayout_2->addWidget(box, frame.question - 1, 0, 1, 1);
+        const QFont &font = frame.question == 1 ? firstQuestionFont : questionFont;
+        gridLayout_2->addWidget(newQuestionBox(*this, frame, gridLayoutWidget_2, font),
+                                frame.question - 1, 0, 1, 1);
     }
 
     formstyles::polishWhenShown(stacked_lecture1_2);
@@ -109,13 +123,14 @@ void MainWindowForm::setupExerciseOnePage()
 
 void MainWindowForm::retranslateExerciseOnePage()
 {
-    label_6->setText(formstyles::heading(exercises::radioPageHeading));
+    label_6->setText(formstyles::heading(core::radioPageHeading));
     for (const QuestionFrame &frame : questionFrames) {
-        const exercises::RadioQuestion &question = questionOf(frame);
+        const exercises::RadioQuestion &question = exercises::radioQuestions[frame.question - 1];
+        const core::RadioQuestion &content = core::radioQuestions[frame.question - 1];
         QGroupBox *box = this->*question.box;
-        box->setTitle(tr(question.title));
+        box->setTitle(tr(content.title));
         box->setAccessibleName(box->title().simplified());
-        for (int option = 0; option < 3; ++option)
-            (this->*question.options[option])->setText(tr(question.optionTexts[option]));
+        for (int option = 0; option < core::optionsPerQuestion; ++option)
+            (this->*question.options[option])->setText(tr(content.options[option]));
     }
 }

@@ -1,58 +1,46 @@
+// Where each item of the six exercises stands in the form: its widgets on the exercise page
+// and its cells in the review. The texts and the answer key are the core's (content.h); this
+// table only adds the widgets, item by item in the core's order.
 #ifndef EXERCISES_H
 #define EXERCISES_H
 
+#include "content.h"
 #include "mainwindowform.h"
 
-// The content of the six exercises in one place: the form builds the pages
-// from it, and Finish scores and reviews against the same keys, so the number
-// of green answers always equals the number counted.
 namespace exercises {
+
+using F = MainWindowForm;
 
 // Exercise I: one question with three radio options a), b), c).
 struct RadioQuestion
 {
-    QGroupBox *MainWindowForm::*box;
-    QRadioButton *MainWindowForm::*options[3];
-    int key;                          // 0-based index of the counting option
-    const char *title;                // group box title on the page
-    const char *optionTexts[3];
-    QLabel *MainWindowForm::*reviewItem;
-    QLabel *MainWindowForm::*reviewAnswer;
-    const char *reviewStem;           // plain stem shown in the review tab
+    QGroupBox *F::*box;
+    QRadioButton *F::*options[core::optionsPerQuestion];
+    QLabel *F::*reviewItem;
+    QLabel *F::*reviewAnswer;
 };
 
 // Exercises II to VI: one item label with the answer list beside it.
 struct ListItem
 {
-    QLabel *MainWindowForm::*label;
-    QComboBox *MainWindowForm::*list;
+    QLabel *F::*label;
+    QComboBox *F::*list;
     const char *labelName;            // object names of the two widgets
     const char *listName;
-    const char *text;                 // item text, set inside the bold item wrapper
-    int key;                          // 0-based index of the right option
-    QLabel *MainWindowForm::*reviewItem;   // null: reviewed without its item
-    QLabel *MainWindowForm::*reviewAnswer;
+    QLabel *F::*reviewItem;           // null: reviewed without its item
+    QLabel *F::*reviewAnswer;
 };
 
 struct ListExercise
 {
-    const char *pageHeading;          // inside the heading wrapper on the page
-    const char *const *options;       // every list of the page offers these
-    int optionCount;
-    const ListItem *items;            // in row order, item 1 first
+    const core::ListExercise *content;
+    const ListItem *items;            // in the core's order, item 1 first
     int itemCount;
-    QLabel *MainWindowForm::*reviewHeading;
-    const char *reviewHeadingText;
+    QLabel *F::*reviewHeading;
 };
 
-constexpr int radioQuestionCount = 5;
-constexpr int listExerciseCount = 5;
-constexpr int itemCount = 35;
-
-extern const char *const radioPageHeading;
-extern const char *const radioReviewHeading;
-extern const RadioQuestion radioQuestions[radioQuestionCount];   // questions 1 to 5
-extern const ListExercise listExercises[listExerciseCount];      // exercises II to VI
+extern const RadioQuestion radioQuestions[core::radioQuestionCount];   // questions 1 to 5
+extern const ListExercise listExercises[core::listExerciseCount];      // exercises II to VI
 
 } // namespace exercises
 

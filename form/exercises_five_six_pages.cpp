@@ -3,7 +3,6 @@
 #include "list_pages.h"
 
 using namespace listpages;
-using F = MainWindowForm;
 
 namespace {
 
@@ -19,37 +18,66 @@ const Step stepsSix[] = {
     {Step::List, 0},  {Step::List, 1},  {Step::List, 2},  {Step::List, 3},  {Step::List, 4},
 };
 
-// Only the label column of exercise V stretches; the lists keep their own width.
-const PageShape pageFive = {
-    &exercises::listExercises[3],
-    {&F::stacked_vocabulaire5, "stacked_vocabulaire5"},
-    {&F::vocabulaire5, "vocabulaire5"}, QRect(15, 0, 771, 491),
-    {&F::label_49, "label_49"}, QRect(20, 20, 711, 21), false,
-    {&F::gridLayoutWidget_5, "gridLayoutWidget_5"}, QRect(20, 50, 431, 311),
-    {&F::gridLayout_5, "gridLayout_5"}, 6, QLayout::SetNoConstraint, 6,
-    {false, 3, 20}, 1, stepsFive, int(std::size(stepsFive)),
-};
+// What the two pages share: the panel, the heading's place and the grid's spacing.
+PageShape commonShape()
+{
+    PageShape shape;
+    shape.panelGeometry = QRect(15, 0, 771, 491);
+    shape.headingGeometry = QRect(20, 20, 711, 21);
+    shape.headingWraps = false;
+    shape.spacing = 6;
+    shape.constraint = QLayout::SetNoConstraint;
+    shape.margin = 6;
+    shape.lists.sizeLimits = false;
+    shape.lists.iconSize = 20;
+    return shape;
+}
 
-const PageShape pageSix = {
-    &exercises::listExercises[4],
-    {&F::page, "page"},
-    {&F::vocabulaire5_2, "vocabulaire5_2"}, QRect(15, 0, 771, 491),
-    {&F::label_50, "label_50"}, QRect(20, 20, 711, 21), false,
-    {&F::gridLayoutWidget_6, "gridLayoutWidget_6"}, QRect(20, 50, 741, 431),
-    {&F::gridLayout_8, "gridLayout_8"}, 6, QLayout::SetNoConstraint, 6,
-    {false, 5, 20}, 2, stepsSix, int(std::size(stepsSix)),
-};
+// Only the label column of exercise V stretches; the lists keep their own width.
+PageShape pageFive()
+{
+    PageShape shape = commonShape();
+    shape.exercise = &exercises::listExercises[3];
+    shape.page = LISTPAGES_NAMED(stacked_vocabulaire5);
+    shape.panel = LISTPAGES_NAMED(vocabulaire5);
+    shape.heading = LISTPAGES_NAMED(label_49);
+    shape.grid = LISTPAGES_NAMED(gridLayoutWidget_5);
+    shape.gridGeometry = QRect(20, 50, 431, 311);
+    shape.layout = LISTPAGES_NAMED(gridLayout_5);
+    shape.lists.maxVisibleItems = 3;
+    shape.stretchedColumns = 1;
+    shape.steps = stepsFive;
+    shape.stepCount = int(std::size(stepsFive));
+    return shape;
+}
+
+PageShape pageSix()
+{
+    PageShape shape = commonShape();
+    shape.exercise = &exercises::listExercises[4];
+    shape.page = LISTPAGES_NAMED(page);
+    shape.panel = LISTPAGES_NAMED(vocabulaire5_2);
+    shape.heading = LISTPAGES_NAMED(label_50);
+    shape.grid = LISTPAGES_NAMED(gridLayoutWidget_6);
+    shape.gridGeometry = QRect(20, 50, 741, 431);
+    shape.layout = LISTPAGES_NAMED(gridLayout_8);
+    shape.lists.maxVisibleItems = 5;
+    shape.stretchedColumns = 2;
+    shape.steps = stepsSix;
+    shape.stepCount = int(std::size(stepsSix));
+    return shape;
+}
 
 } // namespace
 
 void MainWindowForm::setupExercisesFiveSixPages()
 {
-    build(*this, pageFive);
-    build(*this, pageSix);
+    build(*this, pageFive());
+    build(*this, pageSix());
 }
 
 void MainWindowForm::retranslateExercisesFiveSixPages()
 {
-    retranslate(*this, pageFive);
-    retranslate(*this, pageSix);
+    retranslate(*this, pageFive());
+    retranslate(*this, pageSix());
 }

@@ -2,7 +2,6 @@
 #include "list_pages.h"
 
 using namespace listpages;
-using F = MainWindowForm;
 
 namespace {
 
@@ -12,38 +11,64 @@ const Step steps[] = {
     {Step::Label, 4}, {Step::List, 1},  {Step::List, 2},  {Step::List, 3},  {Step::List, 4},
 };
 
-const ListProperties lists = {true, 5, 25};
+// What the two pages share: the panel, the heading's place, the lists and the grid's columns.
+PageShape commonShape()
+{
+    PageShape shape;
+    shape.panelGeometry = QRect(15, 0, 771, 461);
+    shape.headingWraps = false;
+    shape.constraint = QLayout::SetDefaultConstraint;
+    shape.margin = 0;
+    shape.lists.sizeLimits = true;
+    shape.lists.maxVisibleItems = 5;
+    shape.lists.iconSize = 25;
+    shape.stretchedColumns = 2;
+    shape.steps = steps;
+    shape.stepCount = int(std::size(steps));
+    return shape;
+}
 
-const PageShape pageTwo = {
-    &exercises::listExercises[0],
-    {&F::stacked_vocabulaire2, "stacked_vocabulaire2"},
-    {&F::vocabulaire2, "vocabulaire2"}, QRect(15, 0, 771, 461),
-    {&F::label_7, "label_7"}, QRect(20, 20, 711, 21), false,
-    {&F::gridLayoutWidget, "gridLayoutWidget"}, QRect(20, 50, 501, 201),
-    {&F::gridLayout, "gridLayout"}, 6, QLayout::SetDefaultConstraint, 0,
-    lists, 2, steps, int(std::size(steps)),
-};
+PageShape pageTwo()
+{
+    PageShape shape = commonShape();
+    shape.exercise = &exercises::listExercises[0];
+    shape.page = LISTPAGES_NAMED(stacked_vocabulaire2);
+    shape.panel = LISTPAGES_NAMED(vocabulaire2);
+    shape.heading = LISTPAGES_NAMED(label_7);
+    shape.headingGeometry = QRect(20, 20, 711, 21);
+    shape.grid = LISTPAGES_NAMED(gridLayoutWidget);
+    shape.gridGeometry = QRect(20, 50, 501, 201);
+    shape.layout = LISTPAGES_NAMED(gridLayout);
+    shape.spacing = 6;
+    return shape;
+}
 
-const PageShape pageThree = {
-    &exercises::listExercises[1],
-    {&F::stacked_vocabulaire3, "stacked_vocabulaire3"},
-    {&F::vocabulaire3, "vocabulaire3"}, QRect(15, 0, 771, 461),
-    {&F::exv3, "exv3"}, QRect(20, 20, 711, 41), true,
-    {&F::gridLayoutWidget_3, "gridLayoutWidget_3"}, QRect(20, 70, 411, 171),
-    {&F::gridLayout_3, "gridLayout_3"}, 0, QLayout::SetDefaultConstraint, 0,
-    lists, 2, steps, int(std::size(steps)),
-};
+PageShape pageThree()
+{
+    PageShape shape = commonShape();
+    shape.exercise = &exercises::listExercises[1];
+    shape.page = LISTPAGES_NAMED(stacked_vocabulaire3);
+    shape.panel = LISTPAGES_NAMED(vocabulaire3);
+    shape.heading = LISTPAGES_NAMED(exv3);
+    shape.headingGeometry = QRect(20, 20, 711, 41);
+    shape.headingWraps = true;
+    shape.grid = LISTPAGES_NAMED(gridLayoutWidget_3);
+    shape.gridGeometry = QRect(20, 70, 411, 171);
+    shape.layout = LISTPAGES_NAMED(gridLayout_3);
+    shape.spacing = 0;
+    return shape;
+}
 
 } // namespace
 
 void MainWindowForm::setupExercisesTwoThreePages()
 {
-    build(*this, pageTwo);
-    build(*this, pageThree);
+    build(*this, pageTwo());
+    build(*this, pageThree());
 }
 
 void MainWindowForm::retranslateExercisesTwoThreePages()
 {
-    retranslate(*this, pageTwo);
-    retranslate(*this, pageThree);
+    retranslate(*this, pageTwo());
+    retranslate(*this, pageThree());
 }

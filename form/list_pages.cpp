@@ -1,3 +1,5 @@
+// The answer-list pages (exercises II to VI) built and given their texts from their shapes
+// and the core's tables.
 #include "list_pages.h"
 #include "accessible.h"
 #include "formstyles.h"
@@ -108,18 +110,19 @@ void retranslate(MainWindowForm &form, const PageShape &shape)
 {
     using formstyles::tr;
     const exercises::ListExercise &exercise = *shape.exercise;
+    const core::ListExercise &content = *exercise.content;
 
-    (form.*shape.heading.member)->setText(formstyles::heading(exercise.pageHeading));
+    (form.*shape.heading.member)->setText(formstyles::heading(content.pageHeading));
 
     QStringList options;
-    for (int i = 0; i < exercise.optionCount; ++i)
-        options << tr(exercise.options[i]);
+    for (int i = 0; i < content.optionCount; ++i)
+        options << tr(content.options[i]);
 
     for (int i = 0; i < shape.stepCount; ++i) {
         const Step &step = shape.steps[i];
         const exercises::ListItem &item = exercise.items[step.row];
         if (step.kind == Step::Label) {
-            (form.*item.label)->setText(formstyles::itemText(item.text));
+            (form.*item.label)->setText(formstyles::itemText(content.items[step.row].text));
             formstyles::keepAccentsWhole(form.*item.label);
         } else {
             QComboBox *list = form.*item.list;
@@ -135,7 +138,7 @@ void retranslate(MainWindowForm &form, const PageShape &shape)
     // A screen reader announces each list by the item it answers, as plain text.
     for (int row = 0; row < exercise.itemCount; ++row) {
         const exercises::ListItem &item = exercise.items[row];
-        (form.*item.list)->setAccessibleName(tr(item.text).simplified());
+        (form.*item.list)->setAccessibleName(tr(content.items[row].text).simplified());
     }
 }
 

@@ -22,6 +22,9 @@ struct Named
     const char *name;
 };
 
+// A member of the form with its object name, which is the member's own name.
+#define LISTPAGES_NAMED(member) {&MainWindowForm::member, #member}
+
 // One widget of the grid: the item label or the answer list of a row.
 struct Step
 {
@@ -31,30 +34,31 @@ struct Step
 
 struct ListProperties
 {
-    bool sizeLimits;                  // minimum 1 x 0, maximum 16777215 x 16777215
-    int maxVisibleItems;              // 0: left at the toolkit's default
-    int iconSize;
+    bool sizeLimits = false;          // minimum 1 x 0, maximum 16777215 x 16777215
+    int maxVisibleItems = 0;          // 0: left at the toolkit's default
+    int iconSize = 16;
 };
 
+// Everything in which one answer-list page differs from the others; set field by field.
 struct PageShape
 {
-    const exercises::ListExercise *exercise;
-    Named<QWidget> page;
-    Named<QWidget> panel;
+    const exercises::ListExercise *exercise = nullptr;
+    Named<QWidget> page {};
+    Named<QWidget> panel {};
     QRect panelGeometry;
-    Named<QLabel> heading;
+    Named<QLabel> heading {};
     QRect headingGeometry;
-    bool headingWraps;
-    Named<QWidget> grid;
+    bool headingWraps = false;
+    Named<QWidget> grid {};
     QRect gridGeometry;
-    Named<QGridLayout> layout;
-    int spacing;
-    QLayout::SizeConstraint constraint;
-    int margin;                       // the same on all four sides
+    Named<QGridLayout> layout {};
+    int spacing = 6;
+    QLayout::SizeConstraint constraint = QLayout::SetDefaultConstraint;
+    int margin = 0;                   // the same on all four sides
     ListProperties lists;
-    int stretchedColumns;             // columns 0 .. n-1 get stretch 50
-    const Step *steps;                // the grid's widgets in creation order
-    int stepCount;
+    int stretchedColumns = 0;         // columns 0 .. n-1 get stretch 50
+    const Step *steps = nullptr;      // the grid's widgets in creation order
+    int stepCount = 0;
 };
 
 // Creates the page with all its widgets, in the order of the description, and
