@@ -55,6 +55,8 @@ bool askedForStyle(int argc, char **argv)
 void prepareToolkit(int argc, char **argv)
 {
     styleFromCommandLine = askedForStyle(argc, argv);
+    // A screen the window does not fit at its scale makes the program start again: keep how.
+    keepCommandLine(argc, argv);
     // The window is laid out for 96 dpi: on a scaled screen the toolkit grows all of it, by the
     // exact factor the desktop set (125 % stays 125 %, not rounded to 100 % or 200 %).
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The window on a real X display (Xvfb) as learners' desktops set it up: a dark palette, a desktop
-# font, the Breeze style, the toolkit's -stylesheet and -style options, and screens scaled to 125,
-# 150 and 200 %. Renders are compared with a plain 96-dpi desktop's; sizes are read from X. The
-# program is also closed as a window manager closes it.
+# font, the Breeze style, the toolkit's -stylesheet and -style options, screens scaled to 125,
+# 150 and 200 %, screens of about 100 dpi, and screens too small for their scale. Renders are
+# compared with a plain 96-dpi desktop's; sizes are read from X. The program is also closed as a
+# window manager closes it.
 # Each further argument is a Qt Test command line ("PROGRAM [FUNCTION...]") that checks fit; it
 # runs again on every scaled screen.
 set -uo pipefail
@@ -41,10 +42,11 @@ render() {
     env QT_QPA_PLATFORM=xcb "${variables[@]}" "$render" "$work/$name" "${options[@]}" \
         >"$work/$name.log" 2>&1
 }
-# differing NAME: the renders of NAME that are not pixel for pixel those of the plain desktop.
+# differing NAME [BASE]: the renders of NAME that are not pixel for pixel those of BASE (by
+# default the plain desktop's).
 differing() {
     local page
-    for page in "$work"/plain/*.png; do
+    for page in "$work/${2:-plain}"/*.png; do
         cmp -s "$page" "$work/$1/$(basename "$page")" || basename "$page" .png
     done | tr '\n' ' '
 }
@@ -54,6 +56,11 @@ only_differs() {   # only_differs NAME [PAGES]: exactly these renders differ fro
     [ "$pages" = "${2:+$2 }" ] || { echo "  differ: ${pages:-none}"; return 1; }
 }
 same_as_plain() { only_differs "$1"; }
+same_renders() {   # same_renders NAME BASE: every render of NAME is that of BASE
+    local pages
+    pages="$(differing "$1" "$2")"
+    [ -z "$pages" ] || { echo "  differ: $pages"; return 1; }
+}
 
 # on_window size|close: starts the program and waits until X maps its window; then prints the
 # window's WIDTHxHEIGHT in screen pixels, or asks the program to close as a window manager does
@@ -156,13 +163,29 @@ for dpi in 120 144 192; do
         size_near $((8 * scale)) $((6 * scale))
     check "$scale % ($dpi dpi): every text fits" texts_fit
 done
+# About 100 dpi is 100 %: a desktop's 100 dpi, and the X server's own when no Xft.dpi is set.
+set_dpi 100
+check "100 dpi: the window is 800 x 600" size_near 800 600
+render dpi100
+check "100 dpi: the pages are those of 96 dpi" same_as_plain dpi100
+xrdb -load /dev/null
+check "no Xft.dpi, the X server's 100 dpi: the window is 800 x 600" size_near 800 600
 start_x 1366x768
 set_dpi 144
+# The window fitted to the screen: the program begins again at 120 %, with its own options.
 check "150 % on a 1366 x 768 screen: the window and a title bar fit it" size_near 960 720
+check "fitted there: closed cleanly, nothing on standard error" closes_cleanly
+render fitted -- -style windows
+render chosen QT_SCREEN_SCALE_FACTORS=1.2 -- -style windows
+check "fitted there: -style windows and the pages of QT_SCREEN_SCALE_FACTORS=1.2" \
+    same_renders fitted chosen
 # The user's own scale is the toolkit's to apply, never fitted to the screen.
 check "QT_SCREEN_SCALE_FACTORS=2 there: 200 %" size_under QT_SCREEN_SCALE_FACTORS=2 1600 1200
 check "QT_SCALE_FACTOR=0.8 there: 0.8 x 150 %" size_under QT_SCALE_FACTOR=0.8 960 720
 check "QT_SCALE_FACTOR=1.25 there: 1.25 x 150 %" size_under QT_SCALE_FACTOR=1.25 1500 1125
 check "QT_ENABLE_HIGHDPI_SCALING=0 there: 100 %" size_under QT_ENABLE_HIGHDPI_SCALING=0 800 600
+start_x 1024x600
+set_dpi 120
+check "125 % on a 1024 x 600 screen: never under 800 x 600" size_near 800 600
 [ "$failures" -eq 0 ] || exit 1
 echo "PASS: the same window on every desktop tried"
