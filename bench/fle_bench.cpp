@@ -113,7 +113,8 @@ int runToFirstFrame(int argc, char **argv, bool bare)
     if (bare) {
         window = std::make_unique<QMainWindow>();
         window->setFixedSize(800, 600);
-        window->setStyleSheet(QString::fromUtf8(formstyles::window));   // the one thing it shares with the program
+        // The one thing it shares with the program.
+        window->setStyleSheet(QString::fromUtf8(formstyles::window));
     } else {
         window = std::make_unique<MainWindow>();
     }
@@ -237,7 +238,8 @@ bool spawnOnce(const char *self, const char *mode, Run &run)
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    char *args[] = {const_cast<char *>(self), const_cast<char *>("--mode"), const_cast<char *>(mode), nullptr};
+    char *args[] = {const_cast<char *>(self), const_cast<char *>("--mode"),
+                    const_cast<char *>(mode), nullptr};
     pid_t pid = 0;
     const long long start = monotonicNs();
     const int spawned = posix_spawn(&pid, self, &actions, nullptr, args, environ);
@@ -323,6 +325,7 @@ int main(int argc, char **argv)
         return runFinish(argc, argv, repeat);
     if (mode == "finish-ir")
         return runFinishInstructions(argc, argv);
-    std::fprintf(stderr, "usage: fle-bench --mode app|bare|finish|finish-ir [--repeat N] | --startup N\n");
+    std::fprintf(stderr,
+                 "usage: fle-bench --mode app|bare|finish|finish-ir [--repeat N] | --startup N\n");
     return 2;
 }

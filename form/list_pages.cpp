@@ -61,7 +61,9 @@ int unstyledListWidth(const QStringList &options, QWidget *screenWidget)
     styleOption.fontMetrics = metrics;
     styleOption.frame = true;
     styleOption.editable = false;
-    return QApplication::style()->sizeFromContents(QStyle::CT_ComboBox, &styleOption, contents, nullptr).width();
+    return QApplication::style()
+        ->sizeFromContents(QStyle::CT_ComboBox, &styleOption, contents, nullptr)
+        .width();
 }
 
 } // namespace
@@ -71,8 +73,10 @@ void build(MainWindowForm &form, const PageShape &shape)
     const exercises::ListExercise &exercise = *shape.exercise;
 
     QWidget *page = form.*shape.page.member = formstyles::newPage(shape.page.name);
-    QWidget *panel = form.*shape.panel.member = formstyles::newPanel(page, shape.panel.name, shape.panelGeometry);
-    form.*shape.heading.member = formstyles::newHeading(panel, shape.heading.name, shape.headingGeometry,
+    QWidget *panel = form.*shape.panel.member =
+        formstyles::newPanel(page, shape.panel.name, shape.panelGeometry);
+    form.*shape.heading.member = formstyles::newHeading(panel, shape.heading.name,
+                                                        shape.headingGeometry,
                                                         shape.headingWraps);
 
     QWidget *grid = create(form, shape.grid, panel);
@@ -131,9 +135,11 @@ void retranslate(MainWindowForm &form, const PageShape &shape)
         }
     }
 
-    // Platform fix: the answer list style sheet sizes a list 12 px narrower than the base style draws its
-    // text ("Les hallucinogènes" was cut); the list column keeps the width of the same list unstyled.
-    (form.*shape.layout.member)->setColumnMinimumWidth(1, unstyledListWidth(options, form.*shape.grid.member));
+    // Platform fix: the answer list style sheet sizes a list 12 px narrower than the base style
+    // draws its text ("Les hallucinogènes" was cut); the list column keeps the width of the same
+    // list unstyled.
+    (form.*shape.layout.member)
+        ->setColumnMinimumWidth(1, unstyledListWidth(options, form.*shape.grid.member));
 
     // A screen reader announces each list by the item it answers, as plain text.
     for (int row = 0; row < exercise.itemCount; ++row) {

@@ -1,9 +1,8 @@
-#ifndef LIST_PAGES_H
-#define LIST_PAGES_H
-
 // Shared building steps of the answer-list pages (exercises II to VI): each page
 // is a panel with a heading and a grid of item labels beside answer lists, and
-// differs from the others only in what its description below says.
+// differs from the others only in what its shape below says.
+#ifndef LIST_PAGES_H
+#define LIST_PAGES_H
 
 #include "exercises.h"
 #include "mainwindowform.h"
@@ -61,7 +60,7 @@ struct PageShape
     int stepCount = 0;
 };
 
-// Creates the page with all its widgets, in the order of the description, and
+// Creates the page with all its widgets, in the order its shape gives, and
 // appends it to the page stack.
 void build(MainWindowForm &form, const PageShape &shape);
 // Gives the page its texts, walking the same order as build().

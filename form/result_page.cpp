@@ -10,8 +10,10 @@ namespace {
 using F = MainWindowForm;
 
 const char *const scoreStyle = "font: bold 16pt \"Trebuchet MS\";\ncolor: #fff;";
-const char *const headingStyle = "border: 1px solid #000;\nfont: 10pt \"Trebuchet MS\";\nbackground: #fff;\n";
-const char *const headingStyleShort = "border: 1px solid #000;\nfont: 10pt \"Trebuchet MS\";\nbackground: #fff;";
+const char *const headingStyle =
+    "border: 1px solid #000;\nfont: 10pt \"Trebuchet MS\";\nbackground: #fff;\n";
+const char *const headingStyleShort =
+    "border: 1px solid #000;\nfont: 10pt \"Trebuchet MS\";\nbackground: #fff;";
 const char *const cellStyle = "border: 1px solid #000;\nbackground: #fff;\n";
 
 QFont reviewFont(int pointSize)
@@ -119,13 +121,14 @@ QLabel *reviewLabel(QWidget *parent, const char *name, const QRect *geometry, co
     return label;
 }
 
-QLabel *scoreLabel(QWidget *parent, const char *name, const QRect &geometry, bool value)
+// A label of the score line; a value (the points, the grade) is aligned left, centred in height.
+QLabel *scoreLabel(QWidget *parent, const char *name, const QRect &geometry, bool alignedAsValue)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
     label->setStyleSheet(QString::fromUtf8(scoreStyle));
-    if (value)
+    if (alignedAsValue)
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
@@ -176,6 +179,71 @@ void clearTexts(F *form, const Cell (&cells)[N])
         (form->*cell.label)->setText(QString());
 }
 
+// Tabs 1 to 3: a heading and its cells in one column.
+void addColumnTabs(F *form)
+{
+    QTabWidget *tabs = form->tabWidget;
+
+    // Tab 1, exercise I
+    form->resultl1_2 = reviewTab("resultl1_2");
+    form->layoutWidget_2 = namedWidget(form->resultl1_2, "layoutWidget_2");
+    form->layoutWidget_2->setGeometry(QRect(0, 0, 771, 391));
+    form->verticalLayout_3 = boxLayout<QVBoxLayout>(form->layoutWidget_2, "verticalLayout_3", 2);
+    fillColumn(form, form->layoutWidget_2, form->verticalLayout_3, tabOne, headingStyle);
+    tabs->addTab(form->resultl1_2, QString());
+
+    // Tab 2, exercise II
+    form->resultv2 = reviewTab("resultv2");
+    form->layoutWidget_3 = namedWidget(form->resultv2, "layoutWidget_3");
+    form->layoutWidget_3->setGeometry(QRect(0, 1, 771, 431));
+    form->verticalLayout_9 = boxLayout<QVBoxLayout>(form->layoutWidget_3, "verticalLayout_9", 0);
+    fillColumn(form, form->layoutWidget_3, form->verticalLayout_9, tabTwo, headingStyleShort);
+    tabs->addTab(form->resultv2, QString());
+
+    // Tab 3, exercise III
+    form->tab = reviewTab("tab");
+    form->layoutWidget_4 = namedWidget(form->tab, "layoutWidget_4");
+    form->layoutWidget_4->setGeometry(QRect(0, 0, 771, 431));
+    form->verticalLayout_10 = boxLayout<QVBoxLayout>(form->layoutWidget_4, "verticalLayout_10", 0);
+    fillColumn(form, form->layoutWidget_4, form->verticalLayout_10, tabThree, headingStyle);
+    tabs->addTab(form->tab, QString());
+}
+
+// Tabs 4 to 6: a heading over a grid of cells.
+void addGridTabs(F *form)
+{
+    QTabWidget *tabs = form->tabWidget;
+
+    // Tab 4, exercise IV
+    form->tab_2 = reviewTab("tab_2");
+    form->exg_4 = gridHeading(form->tab_2, "exg_4", QRect(0, 0, 769, 31));
+    form->layoutWidget = namedWidget(form->tab_2, "layoutWidget");
+    form->layoutWidget->setGeometry(QRect(0, 40, 621, 161));
+    form->gridLayout_7 = boxLayout<QGridLayout>(form->layoutWidget, "gridLayout_7", 6);
+    fillGrid(form, form->layoutWidget, form->gridLayout_7, tabFour);
+    form->gridLayout_7->setColumnStretch(0, 80);
+    form->gridLayout_7->setColumnStretch(1, 20);
+    tabs->addTab(form->tab_2, QString());
+
+    // Tab 5, exercise V
+    form->tab_3 = reviewTab("tab_3");
+    form->exg_5 = gridHeading(form->tab_3, "exg_5", QRect(0, 0, 769, 26));
+    form->layoutWidget_6 = namedWidget(form->tab_3, "layoutWidget_6");
+    form->layoutWidget_6->setGeometry(QRect(0, 28, 491, 291));
+    form->gridLayout_6 = boxLayout<QGridLayout>(form->layoutWidget_6, "gridLayout_6", 6);
+    fillGrid(form, form->layoutWidget_6, form->gridLayout_6, tabFive);
+    tabs->addTab(form->tab_3, QString());
+
+    // Tab 6, exercise VI: the chosen words only, heading built after the grid
+    form->tab_4 = reviewTab("tab_4");
+    form->layoutWidget_7 = namedWidget(form->tab_4, "layoutWidget_7");
+    form->layoutWidget_7->setGeometry(QRect(0, 40, 381, 171));
+    form->gridLayout_9 = boxLayout<QGridLayout>(form->layoutWidget_7, "gridLayout_9", 6);
+    fillGrid(form, form->layoutWidget_7, form->gridLayout_9, tabSix);
+    form->exg_6 = gridHeading(form->tab_4, "exg_6", QRect(0, 0, 769, 26));
+    tabs->addTab(form->tab_4, QString());
+}
+
 } // namespace
 
 void MainWindowForm::setupResultPage()
@@ -190,58 +258,8 @@ void MainWindowForm::setupResultPage()
     tabWidget->setObjectName(QStringLiteral("tabWidget"));
     tabWidget->setGeometry(QRect(10, 20, 781, 461));
 
-    // Tab 1, exercise I
-    resultl1_2 = reviewTab("resultl1_2");
-    layoutWidget_2 = namedWidget(resultl1_2, "layoutWidget_2");
-    layoutWidget_2->setGeometry(QRect(0, 0, 771, 391));
-    verticalLayout_3 = boxLayout<QVBoxLayout>(layoutWidget_2, "verticalLayout_3", 2);
-    fillColumn(this, layoutWidget_2, verticalLayout_3, tabOne, headingStyle);
-    tabWidget->addTab(resultl1_2, QString());
-
-    // Tab 2, exercise II
-    resultv2 = reviewTab("resultv2");
-    layoutWidget_3 = namedWidget(resultv2, "layoutWidget_3");
-    layoutWidget_3->setGeometry(QRect(0, 1, 771, 431));
-    verticalLayout_9 = boxLayout<QVBoxLayout>(layoutWidget_3, "verticalLayout_9", 0);
-    fillColumn(this, layoutWidget_3, verticalLayout_9, tabTwo, headingStyleShort);
-    tabWidget->addTab(resultv2, QString());
-
-    // Tab 3, exercise III
-    tab = reviewTab("tab");
-    layoutWidget_4 = namedWidget(tab, "layoutWidget_4");
-    layoutWidget_4->setGeometry(QRect(0, 0, 771, 431));
-    verticalLayout_10 = boxLayout<QVBoxLayout>(layoutWidget_4, "verticalLayout_10", 0);
-    fillColumn(this, layoutWidget_4, verticalLayout_10, tabThree, headingStyle);
-    tabWidget->addTab(tab, QString());
-
-    // Tab 4, exercise IV
-    tab_2 = reviewTab("tab_2");
-    exg_4 = gridHeading(tab_2, "exg_4", QRect(0, 0, 769, 31));
-    layoutWidget = namedWidget(tab_2, "layoutWidget");
-    layoutWidget->setGeometry(QRect(0, 40, 621, 161));
-    gridLayout_7 = boxLayout<QGridLayout>(layoutWidget, "gridLayout_7", 6);
-    fillGrid(this, layoutWidget, gridLayout_7, tabFour);
-    gridLayout_7->setColumnStretch(0, 80);
-    gridLayout_7->setColumnStretch(1, 20);
-    tabWidget->addTab(tab_2, QString());
-
-    // Tab 5, exercise V
-    tab_3 = reviewTab("tab_3");
-    exg_5 = gridHeading(tab_3, "exg_5", QRect(0, 0, 769, 26));
-    layoutWidget_6 = namedWidget(tab_3, "layoutWidget_6");
-    layoutWidget_6->setGeometry(QRect(0, 28, 491, 291));
-    gridLayout_6 = boxLayout<QGridLayout>(layoutWidget_6, "gridLayout_6", 6);
-    fillGrid(this, layoutWidget_6, gridLayout_6, tabFive);
-    tabWidget->addTab(tab_3, QString());
-
-    // Tab 6, exercise VI: the chosen words only, heading built after the grid
-    tab_4 = reviewTab("tab_4");
-    layoutWidget_7 = namedWidget(tab_4, "layoutWidget_7");
-    layoutWidget_7->setGeometry(QRect(0, 40, 381, 171));
-    gridLayout_9 = boxLayout<QGridLayout>(layoutWidget_7, "gridLayout_9", 6);
-    fillGrid(this, layoutWidget_7, gridLayout_9, tabSix);
-    exg_6 = gridHeading(tab_4, "exg_6", QRect(0, 0, 769, 26));
-    tabWidget->addTab(tab_4, QString());
+    addColumnTabs(this);
+    addGridTabs(this);
 
     // The score line and the tab frame are polished now, so Finish does not wait for them;
     // polishing stops at the tabs, whose cells wait for their tab to be shown.

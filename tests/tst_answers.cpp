@@ -26,7 +26,9 @@ private slots:
     void afterFinish_data()
     {
         QTest::addColumn<Answers>("answers");
-        for (int right : {35, 33, 32, 22, 21, 13, 12, 0}) {   // each side of each grade's edge
+        // The grades' edges are the core's test; here every cell is painted as it says, with
+        // all, some and none of the answers right.
+        for (int right : {35, 21, 0}) {
             Answers a(expected::itemCount);   // the first right, then alternately wrong and open
             for (int i = 0; i < expected::itemCount; ++i)
                 a[i] = i < right ? expected::key[i]
@@ -34,7 +36,6 @@ private slots:
             QTest::addRow("%d right", right) << a;
         }
         QTest::newRow("all option a") << Answers(expected::itemCount, 0);
-        QTest::newRow("all option c") << Answers(expected::itemCount, 2);
     }
     void afterFinish()
     {
