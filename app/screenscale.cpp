@@ -3,6 +3,8 @@
 #include "screenscale.h"
 
 #include <QtCore/QByteArray>
+#include <QtCore/QCoreApplication>
+#include <QtCore/QFile>
 #include <QtCore/QLocale>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QScreen>
@@ -50,16 +52,18 @@ qreal fittingScale(const QScreen *screen)
     return std::max<qreal>(scale, 1);
 }
 
-// Runs this program again from its start, same command line and same process, with the
+// Runs this program again from its start, same file, command line and process, with the
 // environment as it now is. Returns only when that fails.
 void startAgain()
 {
+    // The file the kernel started, not /proc/self/exe itself: under valgrind that is valgrind.
+    const QByteArray program = QFile::encodeName(QCoreApplication::applicationFilePath());
     std::vector<char *> arguments;
     for (std::string &argument : commandLine)
         arguments.push_back(&argument[0]);
     arguments.push_back(nullptr);
     std::fflush(nullptr);
-    execv("/proc/self/exe", arguments.data());
+    execv(program.constData(), arguments.data());
     qWarning("Could not start again at the screen's scale: %s", std::strerror(errno));
 }
 
