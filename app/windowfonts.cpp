@@ -152,7 +152,8 @@ QByteArray namedAnew(const QByteArray &names, const QString &family)
     }
     const QString full = family + QLatin1Char(' ') + style;
     const QString postScript = QString(full).remove(QLatin1Char(' '));
-    for (const auto &[id, text] : {std::pair<quint16, QString>{1, family}, {4, full}, {6, postScript}})
+    const std::pair<quint16, QString> newNames[] = {{1, family}, {4, full}, {6, postScript}};
+    for (const auto &[id, text] : newNames)
         records.push_back({3, 1, 0x409, id, utf16BigEndian(text)});
     std::sort(records.begin(), records.end());
     QByteArray table(6 + 12 * int(records.size()), '\0');

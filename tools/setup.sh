@@ -8,15 +8,17 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 
 # Packages to build and run the program; the test command adds its own.
 # The toolkit's private headers give the one call that sets a screen's scale.
-PACKAGES=(cmake g++ make qtbase5-dev qtbase5-private-dev fonts-crosextra-carlito fonts-liberation2)
-# Only for the tests: a real X display and a client that asks the window to
+PACKAGES=(cmake g++ make qtbase5-dev qtbase5-private-dev)
+# Only for the tests: the desktop's own copies of the faces the program carries, which must
+# change nothing; a real X display and a client that asks the window to
 # close (Xvfb, xauth, python3-xlib); the desktops the window is tried under
 # (qt5ct's dark schemes and fonts, the Breeze style, xrdb for the screen's dpi);
 # the tools that build and check the package (dpkg-dev, lintian, appstreamcli,
 # man); the desktop's accessibility bus and a client that reads it as a screen
 # reader does (dbus, at-spi2-core, python3-pyatspi); Qt 6, which the tests build
 # the program against as well.
-TEST_PACKAGES=(xvfb xauth python3-xlib qt5ct kde-style-breeze x11-xserver-utils
+TEST_PACKAGES=(fonts-crosextra-carlito fonts-liberation2
+               xvfb xauth python3-xlib qt5ct kde-style-breeze x11-xserver-utils
                desktop-file-utils dpkg-dev lintian appstream man-db
                dbus at-spi2-core python3-pyatspi qt6-base-dev qt6-base-private-dev)
 
