@@ -18,6 +18,23 @@ quiet() {   # quiet COMMAND...: succeeds and writes no warning (its output is dr
     "$@" >/dev/null 2>"$work/stderr" && [ ! -s "$work/stderr" ] || { cat "$work/stderr"; false; }
 }
 
+# appstream_valid ROOT: the AppStream validator finds no error and no warning in the tree. The
+# program has no web site, and AppStream 1.0 warns on the missing homepage: that one warning is
+# made an info, as the package's lintian overrides say; a validator that does not know the tag
+# (AppStream 0.16) cannot raise it and refuses the override.
+appstream_valid() {
+    local validate=(appstreamcli validate-tree --no-net --explain) status=0
+    "${validate[@]}" --override=url-homepage-missing=info "$1" >"$work/appstream" 2>&1 || status=$?
+    if grep -q "'url-homepage-missing' is not recognized" "$work/appstream"; then
+        status=0
+        "${validate[@]}" "$1" >"$work/appstream" 2>&1 || status=$?
+    fi
+    if [ "$status" -ne 0 ] || grep -qE '^ *[EW]: ' "$work/appstream"; then
+        cat "$work/appstream"
+        return 1
+    fi
+}
+
 (cd "$build" && cpack -G DEB -B "$work/package") >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log"; exit 1; }
 deb="$(ls "$work"/package/*.deb | head -n 1)"
@@ -52,8 +69,8 @@ check "Depends names no qtbase-abi or qt6-base-abi" \
 check "Depends names no font package: the program carries its faces" \
     bash -c "! grep -q 'fonts-' <<<'$depends'"
 check "lintian: no errors, no warnings" lintian --fail-on error,warning --tag-display-limit 0 "$deb"
-check "the software-centre entry validates, with its menu entry" \
-    appstreamcli validate-tree --no-net --strict "$work/root"
+check "the software-centre entry validates, with its menu entry: no errors, no warnings" \
+    appstream_valid "$work/root"
 version="$(dpkg-deb -f "$deb" Version)"
 check "changelog.gz begins with release $version" grep -qF "fle-test8 ($version) " \
     <<<"$(zcat "$work/root/usr/share/doc/fle-test8/changelog.gz" | head -n 1)"
