@@ -15,6 +15,9 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QStyleOptionFocusRect>
 
+// The toolkit sends announcements of its own from Qt 6.8 on.
+#define FLE_TOOLKIT_ANNOUNCES (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
+
 namespace accessible {
 
 namespace {
@@ -272,6 +275,55 @@ private:
     mutable int m_width = -1;
 };
 
+// True when a neighbour that takes the focus already says the label's text whole: an answer
+// list named by its item, or a focus stop over the label or named by it. A reader then
+// hears the text once, from the neighbour, in flat review as well.
+bool saidByNeighbour(const QLabel *label)
+{
+    const QString text = spokenText(label);
+    if (text.isEmpty() || !label->parentWidget())
+        return false;
+    const QString lead = text + QStringLiteral(": ");
+    const QObjectList siblings = label->parentWidget()->children();
+    for (const QObject *sibling : siblings) {
+        if (const auto *list = qobject_cast<const QComboBox *>(sibling)) {
+            if (list->accessibleName() == text)
+                return true;
+        } else if (const auto *stop = qobject_cast<const FocusStop *>(sibling)) {
+            if (stop->covers(label) || stop->accessibleName().startsWith(lead))
+                return true;
+        }
+    }
+    return false;
+}
+
+// A label as the toolkit shows it to a reader, its text as spoken, except that it is not
+// shown at all while a neighbour says it: flat review read each such line twice.
+class PlainLabel : public QAccessibleWidget
+{
+public:
+    explicit PlainLabel(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && label()->accessibleName().isEmpty())
+            return spokenText(label());
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        if (saidByNeighbour(label()))
+            state.invisible = true;
+        return state;
+    }
+
+private:
+    QLabel *label() const { return static_cast<QLabel *>(object()); }
+};
+
 // Notes whether the key being handled went to the list itself, not to its open drop-down.
 class KeyWatch : public QObject
 {
@@ -295,7 +347,7 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
     if (!object || !object->isWidgetType())
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
-    if (qobject_cast<Announcer *>(widget))
+    if (qobject_cast<Notice *>(widget))
         return new QAccessibleWidget(widget, QAccessible::Notification);
     if (qobject_cast<FocusStop *>(widget))
         return new QAccessibleWidget(widget, QAccessible::StaticText);
@@ -303,6 +355,12 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
         return new AnswerList(static_cast<QComboBox *>(widget));
     if (className == QLatin1String("QLabel") && widget->property(textLanguage).isValid())
         return new ReadableText(static_cast<QLabel *>(widget));
+    if (className == QLatin1String("QLabel"))
+        return new PlainLabel(static_cast<QLabel *>(widget));
+    // A page stack is mere layout to a reader: as a layered pane it was spoken, "layered pane
+    // 0 items", each time the focus entered a page, before the question.
+    if (className == QLatin1String("QStackedWidget"))
+        return new QAccessibleWidget(widget, QAccessible::Client);
     if (className == QLatin1String("QWidget") && qobject_cast<QGroupBox *>(widget->parentWidget()))
         return new OptionHolder(widget);
     return nullptr;
@@ -310,27 +368,56 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 
 } // namespace
 
-Announcer::Announcer(QWidget *parent) : QWidget(parent)
+Announcer::Announcer(QWidget *parent) : QObject(parent)
 {
     setObjectName(QStringLiteral("announcer"));
-    setGeometry(0, 0, 0, 0);
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    hide();
+#if !FLE_TOOLKIT_ANNOUNCES
+    notice = new Notice(parent);
+#endif
 }
 
-void Announcer::announce(const QString &message, const QString &details)
+void Announcer::announce(const QString &message, const QString &details, Urgency urgency)
 {
+#if FLE_TOOLKIT_ANNOUNCES
+    QAccessibleAnnouncementEvent event(window(), spoken(message, details));
+    event.setPoliteness(urgency == Urgency::Assertive
+                            ? QAccessible::AnnouncementPoliteness::Assertive
+                            : QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&event);
+#else
     // Hidden, renamed, shown again: a reader speaks a notification as it comes into view.
-    hide();
-    setAccessibleName(message);
-    setAccessibleDescription(details);
-    show();
+    // Orca 43 speaks a notification at once, whatever it is saying.
+    Q_UNUSED(urgency)
+    notice->hide();
+    notice->setAccessibleName(message);
+    notice->setAccessibleDescription(details);
+    notice->show();
+#endif
 }
 
 Announcer *Announcer::of(const QWidget *widget)
 {
     return widget ? widget->window()->findChild<Announcer *>() : nullptr;
+}
+
+QString Announcer::spoken(const QString &message, const QString &details)
+{
+    if (details.isEmpty())
+        return message;
+    // A message that ends a sentence needs no full stop of its own: "Mal!" stays "Mal!".
+    static const QString ends = QStringLiteral(".!?:");
+    if (!message.isEmpty() && ends.contains(message.back()))
+        return message + QLatin1Char(' ') + details;
+    return message + QStringLiteral(". ") + details;
+}
+
+Notice::Notice(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("notice"));
+    setGeometry(0, 0, 0, 0);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
 }
 
 FocusStop *FocusStop::over(QWidget *target)

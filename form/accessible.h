@@ -4,7 +4,8 @@
 // What the window tells a screen reader beyond what the toolkit's own accessible
 // objects say: spoken announcements, answer lists named by their item, the reading
 // passage line by line, and pages a reader sees anew each time they are shown.
-// Nothing here draws, and nothing changes a text, size, colour or style sheet.
+// Only a focus stop draws (its focus frame); nothing changes a text, size, colour or
+// style sheet.
 
 #include <QtCore/QString>
 #include <QtWidgets/QWidget>
@@ -14,21 +15,44 @@ class QLabel;
 
 namespace accessible {
 
-// Speaks a short message through the screen reader, however the focus stands: an empty
-// widget in the notification role, shown anew for every message. It takes no room and
-// draws nothing; one lives in each window that has something to announce.
-class Announcer : public QWidget
+// Speaks a short message through the screen reader, however the focus stands. Where the
+// toolkit has announcements (Qt 6.8 and later) it sends one and puts nothing in the tree;
+// before, it shows an empty widget in the notification role anew for every message, which
+// takes no room and draws nothing. One lives in each window that has something to announce.
+class Announcer : public QObject
 {
     Q_OBJECT
 
 public:
+    // Polite waits for what the reader is saying; assertive interrupts it.
+    enum class Urgency { Polite, Assertive };
+
     explicit Announcer(QWidget *parent);
 
-    // The message is the notification's name; details, when given, its description.
-    void announce(const QString &message, const QString &details = QString());
+    // The message, then the details when given: a notification's name and description, or
+    // one announcement that says both.
+    void announce(const QString &message, const QString &details = QString(),
+                  Urgency urgency = Urgency::Polite);
 
     // The announcer of the window a widget is in; null when that window has none.
     static Announcer *of(const QWidget *widget);
+
+    // The text one announcement speaks for a message and its details.
+    static QString spoken(const QString &message, const QString &details);
+
+private:
+    QWidget *window() const { return static_cast<QWidget *>(parent())->window(); }
+
+    QWidget *notice = nullptr;   // the notification, where the toolkit has no announcement
+};
+
+// The notification an announcer shows on toolkits without announcements.
+class Notice : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Notice(QWidget *parent);
 };
 
 // A place for the keyboard focus over a text that cannot take it itself without being
@@ -42,6 +66,9 @@ class FocusStop : public QWidget
 public:
     // The stop over a widget, made the first time it is asked for.
     static FocusStop *over(QWidget *target);
+
+    // True when this stop lies over that widget.
+    bool covers(const QWidget *widget) const { return widget == target; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -75,6 +75,13 @@ def walk(node):
             yield from walk(child)
 
 
+def ancestors(node):
+    up = node.parent
+    while up is not None and up.getRole() != pyatspi.ROLE_APPLICATION:
+        yield up
+        up = up.parent
+
+
 def seen(node):
     states = node.getState()
     return states.contains(pyatspi.STATE_SHOWING) and states.contains(pyatspi.STATE_VISIBLE)
@@ -155,8 +162,15 @@ def session():
     yield from press_and_hear("VOCABULAIRE, 5 x 2 = 10", "II. Écrivez vis-à-vis des mots et "
                               "expressions français leurs équivalents ukrainiens:")
     yield from key("Tab")
+    layers = [up for up in ancestors(focus[-1]) if up.getRole() == pyatspi.ROLE_LAYERED_PANE]
+    check(not layers, f"entering exercise II the reader passes {len(layers)} layered pane(s)")
     yield from key("Down")
     yield from key("Down")
+    # Flat review reads what is shown: the item once, in its list's name, not in its label too.
+    shown = [node.name for node in walk(frame) if seen(node) and node.name]
+    item = "1) centraliser les renseignements"
+    check(shown.count(item + ": b) збирати відомості") == 1 and item not in shown,
+          f"exercise II shows item 1 as {[name for name in shown if item in name]}")
     check((yield from tab_to("Далі")), "Tab never reached Далі on exercise II")
     for _ in range(3):
         yield from key("space")

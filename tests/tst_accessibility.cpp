@@ -9,19 +9,64 @@
 using namespace learner;
 
 namespace {
-// Every notification the window showed to the reader since the scenario began.
+#define TOOLKIT_ANNOUNCES (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
+
+// Every announcement the window made to the reader since the scenario began: a notification
+// shown (name, description), or from Qt 6.8 on one announcement of the toolkit (its message).
 struct Notice
 {
     QString message, details;
+    bool assertive = false;
 };
 QVector<Notice> notices;
 
 void listen(QAccessibleEvent *event)
 {
+#if TOOLKIT_ANNOUNCES
+    if (event->type() == QAccessible::Announcement) {
+        const auto *said = static_cast<QAccessibleAnnouncementEvent *>(event);
+        const bool assertive =
+            said->politeness() == QAccessible::AnnouncementPoliteness::Assertive;
+        notices.append({said->message(), QString(), assertive});
+    }
+#endif
     QAccessibleInterface *shown = event->accessibleInterface();
     if (event->type() == QAccessible::ObjectShow && shown
         && shown->role() == QAccessible::Notification)
         notices.append({shown->text(QAccessible::Name), shown->text(QAccessible::Description)});
+}
+
+// What a reader passes through from the window down to an object: each one's role.
+QVector<QAccessible::Role> rolesAbove(QAccessibleInterface *object)
+{
+    QVector<QAccessible::Role> roles;
+    for (QAccessibleInterface *up = object->parent(); up; up = up->parent())
+        roles.append(up->role());
+    return roles;
+}
+
+// The names a reader's flat review finds under an object: every named leaf shown, and each
+// answer list whole, as one.
+void collectShown(QAccessibleInterface *node, QStringList *names)
+{
+    if (node->state().invisible)
+        return;
+    const int count = node->role() == QAccessible::ComboBox ? 0 : node->childCount();
+    if (count == 0 && !node->text(QAccessible::Name).isEmpty())
+        names->append(node->text(QAccessible::Name));
+    for (int i = 0; i < count; ++i)
+        if (QAccessibleInterface *child = node->child(i))
+            collectShown(child, names);
+}
+
+// Every object with the notification role in the window's tree, shown or not.
+int notificationsIn(QAccessibleInterface *node)
+{
+    int found = node->role() == QAccessible::Notification ? 1 : 0;
+    for (int i = 0; i < node->childCount(); ++i)
+        if (QAccessibleInterface *child = node->child(i))
+            found += notificationsIn(child);
+    return found;
 }
 
 QAccessibleInterface *reader(QObject *object)
@@ -64,37 +109,118 @@ private slots:
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
     }
 
-    // Each Next, Back and Finish tells the reader where the learner is now, once.
+    // Each Next, Back and Finish tells the reader where the learner is now, once: a page
+    // politely, the result at once. From Qt 6.8 on the toolkit's own announcement says it,
+    // and no notification object is left in the window.
     void eachPressIsAnnounced_data()
     {
         QTest::addColumn<QString>("presses");   // N Next, B Back, F Finish
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("details");
+        QTest::addColumn<QString>("announced");   // the one announcement from Qt 6.8 on
         QTest::newRow("Next to exercise I") << "N" << "LECTURE, 5 x 2 = 10"
-            << "Complétez les phrases en vous servant du texte:";
+            << "Complétez les phrases en vous servant du texte:"
+            << "LECTURE, 5 x 2 = 10. Complétez les phrases en vous servant du texte:";
         QTest::newRow("Next to exercise II") << "NN" << "VOCABULAIRE, 5 x 2 = 10"
             << "II. Écrivez vis-à-vis des mots et expressions français leurs équivalents "
-               "ukrainiens:";
-        QTest::newRow("Back to the reading") << "NB" << "LECTURE" << "I. Lisez le texte:";
+               "ukrainiens:"
+            << "VOCABULAIRE, 5 x 2 = 10. II. Écrivez vis-à-vis des mots et expressions "
+               "français leurs équivalents ukrainiens:";
+        QTest::newRow("Back to the reading") << "NB" << "LECTURE" << "I. Lisez le texte:"
+            << "LECTURE. I. Lisez le texte:";
         QTest::newRow("Next to exercise VI") << "NNNNNN" << "GRAMMAIRE, 5 x 2 = 10"
-            << "VI. Complétez les phrases par les formes impersonnelles du verbe suivantes:";
+            << "VI. Complétez les phrases par les formes impersonnelles du verbe suivantes:"
+            << "GRAMMAIRE, 5 x 2 = 10. VI. Complétez les phrases par les formes "
+               "impersonnelles du verbe suivantes:";
         QTest::newRow("Back to exercise V") << "NNNNNNB" << "VOCABULAIRE, 10 x 2 = 20"
-            << "V. Distribuez les drogues en trois colonnes selon leurs effets:";
+            << "V. Distribuez les drogues en trois colonnes selon leurs effets:"
+            << "VOCABULAIRE, 10 x 2 = 20. V. Distribuez les drogues en trois colonnes selon "
+               "leurs effets:";
         QTest::newRow("Finish, nothing answered") << "NNNNNNF"
-            << "Nombre de points: 0, Votre note: Mal!" << "RÉSULTAT, Au total: 70 points";
+            << "Nombre de points: 0, Votre note: Mal!" << "RÉSULTAT, Au total: 70 points"
+            << "Nombre de points: 0, Votre note: Mal! RÉSULTAT, Au total: 70 points";
     }
     void eachPressIsAnnounced()
     {
         QFETCH(QString, presses);
         QFETCH(QString, message);
         QFETCH(QString, details);
+        QFETCH(QString, announced);
         auto w = windowForTheKeyboard();
         for (const QChar step : presses)
             QVERIFY(step == 'N' ? pressNext(w.get()) : step == 'B' ? pressBack(w.get())
                                                                  : pressFinish(w.get()));
         QCOMPARE(notices.size(), presses.size());
+#if TOOLKIT_ANNOUNCES
+        QCOMPARE(notices.last().message, announced);
+        QCOMPARE(notices.last().assertive, presses.endsWith('F'));
+        QCOMPARE(notificationsIn(reader(w.get())), 0);
+#else
         QCOMPARE(notices.last().message, message);
         QCOMPARE(notices.last().details, details);
+#endif
+    }
+
+    // Entering a page, the reader passes through no layered pane: Orca spoke one, "layered
+    // pane 0 items", before the question on each page and before each review cell.
+    void noLayerBeforeTheFocus_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("target");   // "" for the first review cell after Finish
+        QTest::newRow("exercise I, question 1") << 1 << "rb1_1";
+        QTest::newRow("exercise II, list 1") << 2 << "cbv2_1";
+        QTest::newRow("exercise VI, list 1") << 6 << "cbg6_1";
+        QTest::newRow("review tab 1, cell 1") << 6 << "";
+    }
+    void noLayerBeforeTheFocus()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, target);
+        auto w = windowForTheKeyboard();
+        QVERIFY(goToPage(w.get(), page));
+        if (target.isEmpty()) {
+            QVERIFY(tabTo("pushButton_3"));
+            press(Qt::Key_Space);
+            press(Qt::Key_Tab);
+        } else {
+            QVERIFY(tabTo(target));
+        }
+        const QVector<QAccessible::Role> roles = rolesAbove(reader(focused()));
+        QVERIFY(roles.contains(QAccessible::Window));
+        QVERIFY2(!roles.contains(QAccessible::LayeredPane), qPrintable(heard(focused())));
+    }
+
+    // Flat review reads each line once: a label that its answer list or its review cell
+    // already says is not shown to the reader as well.
+    void eachLineIsReviewedOnce()
+    {
+        auto w = windowForTheKeyboard();
+        QVERIFY(goToPage(w.get(), 2));
+        QVERIFY(tabTo("cbv2_1"));
+        press(Qt::Key_Down);
+        press(Qt::Key_Down);
+        QStringList names;
+        collectShown(reader(stack(w.get())->currentWidget()), &names);
+        QCOMPARE(names, QStringList({
+            "II. Écrivez vis-à-vis des mots et expressions français leurs équivalents "
+            "ukrainiens:",
+            "1) centraliser les renseignements: b) збирати відомості",
+            "2) servir de liaison", "3) la livraison surveillée",
+            "4) une opération d'infiltration", "5) apporter un concours"}));
+
+        QVERIFY(goToPage(w.get(), 6));
+        QVERIFY(tabTo("pushButton_3"));
+        press(Qt::Key_Space);
+        names.clear();
+        collectShown(reader(w->findChild<QTabWidget *>()->currentWidget()), &names);
+        QCOMPARE(names, QStringList({
+            "I. Complétez les phrases en vous servant du texte:",
+            "1. L'héroïne est ...: Відповіді нема. Неправильна відповідь",
+            "2. L'héroïne se présente sous la forme ...: Відповіді нема. Неправильна відповідь",
+            "3. Les effets de la consommation de l'héroïne sont ...: Відповіді нема. "
+            "Неправильна відповідь",
+            "4. L'usage de l'héroïne entraîne ...: Відповіді нема. Неправильна відповідь",
+            "5. La surdose à l'héroïne provoque ...: Відповіді нема. Неправильна відповідь"}));
     }
 
     // An answer list is heard by its item, before and after a choice, with the option chosen;
