@@ -1,3 +1,6 @@
+// The style sheets, wrappers, fonts and page frames that several pages of the form share, and
+// the two helpers that keep the pages quick to build and their accents whole.
+
 #include "formstyles.h"
 
 #include <QtCore/QEvent>
@@ -84,6 +87,8 @@ namespace {
 // polished when it is first shown, as every widget is, and reports the same from then on.
 class PolishWhenShown : public QObject
 {
+    Q_OBJECT
+
 public:
     using QObject::QObject;
 
@@ -109,12 +114,18 @@ bool hasAccentedCapital(const QString &text)
 // Two pixels of room above each line of a label's rich text while that text has an accented
 // capital: see keepAccentsWhole(). Given at once, and again before a paint whenever the label
 // has rebuilt its document from a new text.
+//
+// The label offers no documented way to set its lines' height: its text is the form's, and so is
+// its style sheet. So the room is set on the text document the label keeps as its child, which
+// it has done since Qt 4. Should a release of the toolkit stop keeping it so, the accents are cut
+// again and the whole-text check of the pages fails on "RÉSULTAT" and "4. Les États".
 class AccentRoom : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit AccentRoom(QLabel *label) : QObject(label)
     {
-        setObjectName(QStringLiteral("accentRoom"));
         label->installEventFilter(this);
         give(label);
     }
@@ -162,7 +173,7 @@ private:
 // layout adds none above the first line otherwise.
 void keepAccentsWhole(QLabel *label)
 {
-    if (!label->findChild<QObject *>(QStringLiteral("accentRoom"), Qt::FindDirectChildrenOnly))
+    if (!label->findChild<AccentRoom *>(QString(), Qt::FindDirectChildrenOnly))
         new AccentRoom(label);
 }
 
@@ -194,3 +205,5 @@ QFont gridFont()
 }
 
 } // namespace formstyles
+
+#include "formstyles.moc"
