@@ -6,8 +6,9 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 
-# Packages to build and run the program; the test command adds its own.
-# The toolkit's private headers give the one call that sets a screen's scale.
+# Packages to build and run the program; the test command adds its own. The
+# program itself uses no private part of the toolkit; the tree's tests, built by
+# default, turn its accessibility on in-process through its private headers.
 PACKAGES=(cmake g++ make qtbase5-dev qtbase5-private-dev)
 # Only for the tests: the desktop's own copies of the faces the program carries, which must
 # change nothing; a real X display and a client that asks the window to
