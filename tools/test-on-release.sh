@@ -10,17 +10,22 @@
 # the program offscreen for a few seconds and says whether it installed, ran and kept its
 # standard error empty.
 #
+# tools/test-on-release.sh SUITE --prepare only makes the root and installs there, with the
+# project's own set-up script, the packages the test command needs; CI does that while the tests
+# run on this machine.
+#
 # Needs root (mmdebstrap, chroot, mounts). The roots and logs live under
 # /var/cache/fle-test8 (FLE_RELEASE_CACHE sets another place).
 set -euo pipefail
 
-usage="usage: tools/test-on-release.sh SUITE [--deb FILE.deb]   (SUITE: trixie, forky)"
+usage="usage: tools/test-on-release.sh SUITE [--deb FILE.deb | --prepare]   (SUITE: trixie, forky)"
 suite="${1:-}"
 [[ "$suite" =~ ^[a-z]+$ ]] || { echo "$usage" >&2; exit 2; }
 shift
-deb=""
+deb="" prepare=""
 while [ $# -gt 0 ]; do
     case "$1" in
+        --prepare) prepare=1; shift ;;
         --deb) [ $# -ge 2 ] && [ -f "$2" ] || { echo "$usage: no such file" >&2; exit 2; }
                deb="$(realpath "$2")"; shift 2 ;;
         *) echo "$usage" >&2; exit 2 ;;
@@ -35,7 +40,10 @@ root="$cache/roots/$suite"
 ready="$root/etc/fle-test8-root"      # written last when the root is made; a root without it is
                                       # half-made and is made again
 mkdir -p "$cache/roots" "$cache/logs"
-log="$cache/logs/$suite-$(date -u +%Y%m%d-%H%M%S)${deb:+-deb}.log"
+# One run at a time in a root.
+exec 9>"$cache/roots/$suite.lock"
+flock -n 9 || { echo "test-on-release.sh: another run is using the $suite root" >&2; exit 2; }
+log="$cache/logs/$suite-$(date -u +%Y%m%d-%H%M%S)${deb:+-deb}${prepare:+-prepare}.log"
 : >"$log"
 started=$SECONDS
 # shellcheck source=tools/setup.sh
@@ -72,7 +80,9 @@ unmount_below() {
     for point in $(mounts_below); do
         umount "$point" 2>/dev/null || umount -l "$point" 2>/dev/null || true
     done
-    [ -z "$(mounts_below)" ] || { echo "still mounted below $dir: $(mounts_below | tr "\n" " ")" >&2; return 1; }
+    [ -z "$(mounts_below)" ] && return 0
+    echo "still mounted below $dir: $(mounts_below | tr '\n' ' ')" >&2
+    return 1
 }
 
 # in_namespace ROOT COMMAND...: runs COMMAND in the root through chroot, with proc, /dev,
@@ -254,6 +264,16 @@ head="$(git -C "$repo" rev-parse HEAD)"
 remove_tree "$root/checkout"
 git clone -q --no-local "$repo" "$root/checkout"
 git -C "$root/checkout" checkout -q --detach "$head"
+
+if [ -n "$prepare" ]; then
+    echo "Installing the packages the test command needs in $label ..."
+    status=0
+    run_child in_root bash -c 'cd /checkout && source tools/setup.sh &&
+        install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"' >>"$log" 2>&1 || status=$?
+    [ "$status" -eq 0 ] || tail -n 20 "$log"
+    echo "$label: root ready in $(minutes $((SECONDS - started))); log: $log"
+    exit "$status"
+fi
 [ -z "$(git -C "$repo" status --porcelain --untracked-files=no)" ] ||
     echo "Note: uncommitted changes in $repo are not tested."
 echo "Running ./test.sh of $(git -C "$repo" log -1 --format='%h (%s)' | cut -c1-72) in $label ..."
@@ -302,7 +322,8 @@ if [ -s "$log.failures" ]; then
 fi
 rm -f "$log.failures"
 if [ "$trees" -lt "$trees_expected" ]; then
-    echo "The test command stopped before its tests in $((trees_expected - trees)) of $trees_expected trees; the log ends:"
+    echo "The test command stopped before the tests of $((trees_expected - trees)) of its" \
+         "$trees_expected trees; the log ends:"
     tail -n 25 "$log"
 fi
 
