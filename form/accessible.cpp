@@ -8,6 +8,7 @@
 #include <QtGui/QTextDocument>
 #include <QtGui/QTextDocumentFragment>
 #include <QtGui/QTextLayout>
+#include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QAbstractItemView>
 #include <QtWidgets/QAccessibleWidget>
 #include <QtWidgets/QComboBox>
@@ -15,8 +16,10 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QStyleOptionFocusRect>
 
-// The toolkit sends announcements of its own from Qt 6.8 on.
+// The toolkit sends announcements of its own from Qt 6.8 on, and tells a reader each
+// object's language, from the widget's locale, from Qt 6.10 on.
 #define FLE_TOOLKIT_ANNOUNCES (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
+#define FLE_TOOLKIT_TELLS_LANGUAGE (QT_VERSION >= QT_VERSION_CHECK(6, 10, 0))
 
 namespace accessible {
 
@@ -24,6 +27,14 @@ namespace {
 
 // The dynamic property that marks a label read as text, holding its language.
 const char *const textLanguage = "accessibleTextLanguage";
+
+// The base of every accessible object here: one that reports the widget's locale where the
+// toolkit can.
+#if FLE_TOOLKIT_TELLS_LANGUAGE
+using WidgetInterface = QAccessibleWidgetV2;
+#else
+using WidgetInterface = QAccessibleWidget;
+#endif
 
 // True when the label shows its text as rich text, as the label itself decides.
 bool showsRichText(const QLabel *label)
@@ -35,10 +46,10 @@ bool showsRichText(const QLabel *label)
 // An answer list is named by the item it answers, then the option chosen, if any. The
 // toolkit's own list takes its current option as its name on this platform, so once an
 // option is chosen the reader no longer says which item the list belongs to.
-class AnswerList : public QAccessibleWidget
+class AnswerList : public WidgetInterface
 {
 public:
-    explicit AnswerList(QComboBox *list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    explicit AnswerList(QComboBox *list) : WidgetInterface(list, QAccessible::ComboBox) {}
 
     QString text(QAccessible::Text kind) const override
     {
@@ -46,7 +57,7 @@ public:
         if (kind == QAccessible::Value)
             return chosen;
         if (kind != QAccessible::Name)
-            return QAccessibleWidget::text(kind);
+            return WidgetInterface::text(kind);
         const QString item = list()->accessibleName();
         if (chosen.isEmpty() || item.isEmpty())
             return item + chosen.simplified();
@@ -66,7 +77,7 @@ public:
 
     QAccessible::State state() const override
     {
-        QAccessible::State state = QAccessibleWidget::state();
+        QAccessible::State state = WidgetInterface::state();
         const bool open = list()->view()->isVisible();
         state.expandable = true;
         state.expanded = open;
@@ -76,14 +87,14 @@ public:
 
     QStringList actionNames() const override
     {
-        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+        return QStringList{showMenuAction(), pressAction()} + WidgetInterface::actionNames();
     }
     void doAction(const QString &action) override
     {
         if (action == showMenuAction() || action == pressAction())
             list()->showPopup();
         else
-            QAccessibleWidget::doAction(action);
+            WidgetInterface::doAction(action);
     }
 
 private:
@@ -93,39 +104,39 @@ private:
 // The plain widget that holds a group box's options. The toolkit names it after the box's
 // title, and a reader then takes the box for mere layout around a namesake and never says
 // the title; this holder has no name of its own.
-class OptionHolder : public QAccessibleWidget
+class OptionHolder : public WidgetInterface
 {
 public:
-    explicit OptionHolder(QWidget *holder) : QAccessibleWidget(holder) {}
+    explicit OptionHolder(QWidget *holder) : WidgetInterface(holder) {}
 
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Name)
             return widget()->accessibleName();
-        return QAccessibleWidget::text(kind);
+        return WidgetInterface::text(kind);
     }
 };
 
 // A multi-line label as a reader's text: by character, word, sentence, line or paragraph,
 // with where each character stands on screen and the language it is written in. The
 // lines are those of a copy of the label's document, laid out as the label lays out its own.
-class ReadableText : public QAccessibleWidget, public QAccessibleTextInterface
+class ReadableText : public WidgetInterface, public QAccessibleTextInterface
 {
 public:
-    explicit ReadableText(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    explicit ReadableText(QLabel *label) : WidgetInterface(label, QAccessible::StaticText) {}
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
         if (type == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
+        return WidgetInterface::interface_cast(type);
     }
 
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Name && label()->accessibleName().isEmpty())
             return spokenText(label());
-        return QAccessibleWidget::text(kind);
+        return WidgetInterface::text(kind);
     }
 
     // Nothing can be selected in the label, and it has no caret of its own.
@@ -299,21 +310,21 @@ bool saidByNeighbour(const QLabel *label)
 
 // A label as the toolkit shows it to a reader, its text as spoken, except that it is not
 // shown at all while a neighbour says it: flat review read each such line twice.
-class PlainLabel : public QAccessibleWidget
+class PlainLabel : public WidgetInterface
 {
 public:
-    explicit PlainLabel(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    explicit PlainLabel(QLabel *label) : WidgetInterface(label, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Name && label()->accessibleName().isEmpty())
             return spokenText(label());
-        return QAccessibleWidget::text(kind);
+        return WidgetInterface::text(kind);
     }
 
     QAccessible::State state() const override
     {
-        QAccessible::State state = QAccessibleWidget::state();
+        QAccessible::State state = WidgetInterface::state();
         state.readOnly = true;
         if (saidByNeighbour(label()))
             state.invisible = true;
@@ -342,15 +353,62 @@ protected:
     }
 };
 
+#if FLE_TOOLKIT_TELLS_LANGUAGE
+// The text a reader first meets on a widget, the one its language is told by.
+QString firstText(const QWidget *widget)
+{
+    if (!widget->accessibleName().isEmpty())
+        return widget->accessibleName();
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        return spokenText(label);
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    if (const auto *box = qobject_cast<const QGroupBox *>(widget))
+        return box->title();
+    if (const auto *list = qobject_cast<const QComboBox *>(widget))
+        return list->currentText();
+    if (widget->isWindow())
+        return widget->windowTitle();
+    return QString();
+}
+
+// Sets a widget's locale to the language its text is written in, so that a reader that
+// switches voices reads it with the voice of that language: Ukrainian from the first
+// Cyrillic letter, French from the first Latin one; a text that mixes both, as an item with
+// its answer, is read in the language it begins with. A widget without letters keeps the
+// language of the widget it is in; a passage read as text keeps the language it is marked with.
+void tellLanguage(QWidget *widget)
+{
+    const QVariant marked = widget->property(textLanguage);
+    if (marked.isValid()) {
+        widget->setLocale(QLocale(marked.toString()));
+        return;
+    }
+    for (const QChar c : firstText(widget)) {
+        if (!c.isLetter())
+            continue;
+        if (c.script() == QChar::Script_Cyrillic)
+            widget->setLocale(QLocale(QLocale::Ukrainian, QLocale::Ukraine));
+        else if (c.script() == QChar::Script_Latin)
+            widget->setLocale(QLocale(QLocale::French, QLocale::France));
+        return;
+    }
+}
+#endif
+
 QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
+#if FLE_TOOLKIT_TELLS_LANGUAGE
+    // Each widget gets its language as a reader first asks for it, whoever answers then.
+    tellLanguage(widget);
+#endif
     if (qobject_cast<Notice *>(widget))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
+        return new WidgetInterface(widget, QAccessible::Notification);
     if (qobject_cast<FocusStop *>(widget))
-        return new QAccessibleWidget(widget, QAccessible::StaticText);
+        return new WidgetInterface(widget, QAccessible::StaticText);
     if (className == QLatin1String("QComboBox"))
         return new AnswerList(static_cast<QComboBox *>(widget));
     if (className == QLatin1String("QLabel") && widget->property(textLanguage).isValid())
@@ -360,7 +418,7 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
     // A page stack is mere layout to a reader: as a layered pane it was spoken, "layered pane
     // 0 items", each time the focus entered a page, before the question.
     if (className == QLatin1String("QStackedWidget"))
-        return new QAccessibleWidget(widget, QAccessible::Client);
+        return new WidgetInterface(widget, QAccessible::Client);
     if (className == QLatin1String("QWidget") && qobject_cast<QGroupBox *>(widget->parentWidget()))
         return new OptionHolder(widget);
     return nullptr;

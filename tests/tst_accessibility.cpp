@@ -280,6 +280,37 @@ private slots:
         }
     }
 
+    // Each object tells a reader the language it is written in, from Qt 6.10 on: the French
+    // texts French, the Ukrainian ones Ukrainian, an item with its answer as the item.
+    void languagesAreTold_data()
+    {
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("the passage") << "label_5" << "fr_FR";
+        QTest::newRow("the reading's instruction") << "label_2" << "fr_FR";
+        QTest::newRow("the section") << "type_label" << "fr_FR";
+        QTest::newRow("Далі") << "pushButton_2" << "uk_UA";
+        QTest::newRow("Назад") << "pushButton_1" << "uk_UA";
+        QTest::newRow("an option of question 1") << "rb1_1" << "fr_FR";
+        QTest::newRow("an item of exercise II") << "cbv2_1" << "fr_FR";
+    }
+    void languagesAreTold()
+    {
+#if QT_VERSION < QT_VERSION_CHECK(6, 10, 0)
+        QSKIP("the toolkit tells a reader an object's language from Qt 6.10 on");
+#else
+        QFETCH(QString, widget);
+        QFETCH(QString, locale);
+        auto w = freshWindow();
+        QWidget *shown = w->findChild<QWidget *>(widget);
+        QVERIFY(shown);
+        QAccessibleAttributesInterface *attributes = reader(shown)->attributesInterface();
+        QVERIFY(attributes);
+        const QVariant told = attributes->attributeValue(QAccessible::Attribute::Locale);
+        QCOMPARE(told.toLocale().name(), locale);
+#endif
+    }
+
     // The passage reads line by line, each line shorter than its paragraph, in French.
     void passageReadsByLine()
     {
