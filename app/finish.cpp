@@ -176,5 +176,6 @@ void MainWindow::announceResult()
         + accessible::spokenText(form->label_mark_2);
     const QString section = accessible::spokenText(form->type_label) + QStringLiteral(", ")
         + accessible::spokenText(form->total_label);
-    announcer->announce(points + QStringLiteral(", ") + grade, section);
+    announcer->announce(points + QStringLiteral(", ") + grade, section,
+                        accessible::Announcer::Urgency::Assertive);
 }

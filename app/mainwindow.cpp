@@ -15,6 +15,7 @@ MainWindow::MainWindow(QWidget *parent)
     form->setupUi(this);
     // Speaks what each step brings; it lives among the widgets it tells of, found from there.
     new accessible::Announcer(form->centralWidget);
+    accessible::renewShownTabs(form->tabWidget);
     form->pushButton_3->setVisible(false);
     form->pushButton_1->setVisible(false);
     form->close_button->setVisible(false);
@@ -29,12 +30,6 @@ MainWindow::~MainWindow()
 void MainWindow::on_close_button_clicked()
 {
     close();
-}
-
-// A review tab comes into view: a reader that looked while it was hidden must see it anew.
-void MainWindow::on_tabWidget_currentChanged(int index)
-{
-    accessible::renewInterfaces(form->tabWidget->widget(index));
 }
 
 void MainWindow::on_pushButton_2_clicked()

@@ -20,7 +20,6 @@ private slots:
     void on_pushButton_2_clicked();
     void on_pushButton_1_clicked();
     void on_pushButton_3_clicked();
-    void on_tabWidget_currentChanged(int index);
 
 private:
     void showCurrentPage();

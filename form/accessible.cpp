@@ -15,6 +15,7 @@
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QStyleOptionFocusRect>
+#include <QtWidgets/QTabWidget>
 
 // The toolkit sends announcements of its own from Qt 6.8 on, and tells a reader each
 // object's language, from the widget's locale, from Qt 6.10 on.
@@ -530,6 +531,12 @@ void sayKeyedChoices(QComboBox *list)
 void installInterfaces()
 {
     QAccessible::installFactory(interfaceFor);
+}
+
+void renewShownTabs(QTabWidget *tabs)
+{
+    QObject::connect(tabs, &QTabWidget::currentChanged, tabs,
+                     [tabs](int index) { renewInterfaces(tabs->widget(index)); });
 }
 
 void renewInterfaces(QWidget *page)

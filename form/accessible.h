@@ -12,6 +12,7 @@
 
 class QComboBox;
 class QLabel;
+class QTabWidget;
 
 namespace accessible {
 
@@ -91,6 +92,9 @@ void installInterfaces();
 // each of them, states included. Called just before a page is shown: a reader that
 // looked at the window while the page was hidden keeps it "not visible" otherwise.
 void renewInterfaces(QWidget *page);
+
+// Renews the objects of each review tab as it comes into view, for the same reason.
+void renewShownTabs(QTabWidget *tabs);
 
 // A label's text as a reader hears it: rich text without its markup, blanks simplified.
 QString spokenText(const QLabel *label);
