@@ -18,8 +18,10 @@ void RingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opti
                               QPainter *painter, const QWidget *widget) const
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    // Qt 5 read the page stack's rgb(255, 255, 255, 0) as opaque white and filled the review's
-    // tab pane with it, frame and all; Qt 6 reads it as transparent and draws a grey pane.
+    // The page stack's style sheet gives rgb() four numbers. Qt 5 takes the fourth as the alpha
+    // (a see-through white) and the review's tab pane comes out white; Qt 6 drops the colour
+    // (both print the same warning), the stack keeps its default palette and the pane comes out
+    // grey. The pane is painted white here, frame and all, as on Qt 5.
     if (element == PE_FrameTabWidget) {
         painter->fillRect(option->rect.adjusted(0, 0, -1, -1), Qt::white);
         return;
@@ -31,7 +33,6 @@ void RingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opti
     }
     painter->save();
     const QRectF box(option->rect);
-    const qreal inner = box.width() - 2;
     QPainterPath round;
     round.addRoundedRect(box, ringSize / 2, ringSize / 2);
     painter->setClipPath(round);
@@ -46,8 +47,15 @@ void RingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opti
     }
     painter->setClipping(false);
     painter->setRenderHint(QPainter::Antialiasing);
-    // The ring as four one-pixel sides, each with two arcs of 45 degrees out of circles a
-    // pixel apart, drawn bottom, right, left, top.
+    drawRing(painter, box);
+    painter->restore();
+}
+
+// The ring as four one-pixel sides, each with two arcs of 45 degrees out of circles a pixel
+// apart, drawn bottom, right, left, top.
+void RingStyle::drawRing(QPainter *painter, const QRectF &box)
+{
+    const qreal inner = box.width() - 2;
     const QColor ink(0x26, 0x26, 0x26);
     QPen pen(ink, 1);
     pen.setCapStyle(Qt::SquareCap);
@@ -74,5 +82,4 @@ void RingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opti
         for (int arc = 2 * side; arc < 2 * side + 2; ++arc)
             painter->drawArc(arcs[arc].circle, arcs[arc].from * 16, arcs[arc].span * 16);
     }
-    painter->restore();
 }

@@ -21,6 +21,8 @@ public:
                        const QWidget *widget) const override;
 
 private:
+    static void drawRing(QPainter *painter, const QRectF &box);
+
     static constexpr int ringSize = 13;
 };
 

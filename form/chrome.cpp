@@ -23,7 +23,8 @@ const char *const sectionStyle =
     "color: #ffffff;\n";
 // Back and Next: white on a blue gradient.
 const char *const navigationStyle =
-    "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(0, 0, 131, 255), "
+    "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, "
+    "stop:0 rgba(0, 0, 131, 255), "
     "stop:1 rgba(0, 144, 255, 255));\n"
     "color: rgb(255, 255, 255);\n"
     "border-color: rgb(255, 255, 255);\n"
@@ -43,7 +44,8 @@ const char *const stackStyle =
     "background-color: rgb(255, 255, 255, 0);";
 // Finish: white on a green gradient.
 const char *const finishStyle =
-    "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(0, 63, 0, 255), "
+    "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, "
+    "stop:0 rgba(0, 63, 0, 255), "
     "stop:1 rgba(0, 255, 0, 255));\n"
     "color: rgb(255, 255, 255);\n"
     "border: 1px solid #000;\n"
@@ -57,7 +59,8 @@ const char *const testNumberStyle =
     "font: 75 16pt \"Tahoma\";";
 // Close: white on a red gradient.
 const char *const closeStyle =
-    "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(146, 0, 0, 255), "
+    "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, "
+    "stop:0 rgba(146, 0, 0, 255), "
     "stop:1 rgba(255, 0, 0, 255));\n"
     "color: rgb(255, 255, 255);\n"
     "font: bold 10pt \"Trebuchet MS\";\n"
@@ -68,21 +71,42 @@ const char *const closeStyle =
 // The section shown at the start, before any Next or Back.
 const char *const sectionText = "<html><head/><body><p>LECTURE</p></body></html>";
 const char *const captionText =
-    "<html><head/><body><p><span style=\" font-size:16pt; font-weight:600;\">Français</span></p></body></html>";
+    "<html><head/><body><p><span style=\" font-size:16pt; font-weight:600;\">Français</span>"
+    "</p></body></html>";
 const char *const testNumberText =
     "<html><head/><body><p align=\"center\"><span style=\" font-size:16pt; font-weight:600; "
     "color:#ffffff;\">TEST № 8</span></p></body></html>";
 
-QPushButton *makeButton(QWidget *parent, const char *name, bool setEnabled, const QRect &geometry,
-                        const char *style)
+// A button of the chrome. Finish and Close are enabled explicitly, as the form has it; a new
+// button is enabled already, so that changes nothing but is kept in its place in the order.
+QPushButton *makeButton(QWidget *parent, const char *name, bool enableExplicitly,
+                        const QRect &geometry, const char *style)
 {
     auto *button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    if (setEnabled)
+    if (enableExplicitly)
         button->setEnabled(true);
     button->setGeometry(geometry);
     button->setStyleSheet(QString::fromUtf8(style));
     return button;
+}
+
+// A label of the chrome with its geometry and style sheet.
+QLabel *makeLabel(QWidget *parent, const char *name, const QRect &geometry, const char *style)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setStyleSheet(QString::fromUtf8(style));
+    return label;
+}
+
+// Filling a list selects its first option; every answer list starts empty.
+void clearAnswerLists(MainWindowForm *form)
+{
+    for (const auto &exercise : exercises::listExercises)
+        for (int row = 0; row < exercise.itemCount; ++row)
+            (form->*exercise.items[row].list)->setCurrentIndex(-1);
 }
 
 } // namespace
@@ -113,13 +137,12 @@ void MainWindowForm::setupUi(QMainWindow *MainWindow)
     type_label->setTextFormat(Qt::RichText);
     formstyles::keepAccentsWhole(type_label);   // "RÉSULTAT"
 
-    pushButton_1 = makeButton(centralWidget, "pushButton_1", false, QRect(371, 570, 100, 22), navigationStyle);
-    pushButton_2 = makeButton(centralWidget, "pushButton_2", false, QRect(477, 570, 101, 22), navigationStyle);
+    pushButton_1 =
+        makeButton(centralWidget, "pushButton_1", false, QRect(371, 570, 100, 22), navigationStyle);
+    pushButton_2 =
+        makeButton(centralWidget, "pushButton_2", false, QRect(477, 570, 101, 22), navigationStyle);
 
-    label_3 = new QLabel(centralWidget);
-    label_3->setObjectName(QStringLiteral("label_3"));
-    label_3->setGeometry(QRect(14, 560, 131, 31));
-    label_3->setStyleSheet(QString::fromUtf8(captionStyle));
+    label_3 = makeLabel(centralWidget, "label_3", QRect(14, 560, 131, 31), captionStyle);
 
     stackedWidget = new QStackedWidget(centralWidget);
     stackedWidget->setObjectName(QStringLiteral("stackedWidget"));
@@ -139,14 +162,13 @@ void MainWindowForm::setupUi(QMainWindow *MainWindow)
     setupExercisesFiveSixPages();
     setupResultPage();
 
-    pushButton_3 = makeButton(centralWidget, "pushButton_3", true, QRect(584, 570, 100, 22), finishStyle);
+    pushButton_3 =
+        makeButton(centralWidget, "pushButton_3", true, QRect(584, 570, 100, 22), finishStyle);
 
-    test_label = new QLabel(centralWidget);
-    test_label->setObjectName(QStringLiteral("test_label"));
-    test_label->setGeometry(QRect(14, 10, 121, 21));
-    test_label->setStyleSheet(QString::fromUtf8(testNumberStyle));
+    test_label = makeLabel(centralWidget, "test_label", QRect(14, 10, 121, 21), testNumberStyle);
 
-    close_button = makeButton(centralWidget, "close_button", true, QRect(690, 570, 100, 22), closeStyle);
+    close_button =
+        makeButton(centralWidget, "close_button", true, QRect(690, 570, 100, 22), closeStyle);
     // The chrome built after the pages, polished before the texts go in like the rest of it:
     // a rich text laid out before its label is polished would be laid out again when shown.
     pushButton_3->ensurePolished();
@@ -158,10 +180,7 @@ void MainWindowForm::setupUi(QMainWindow *MainWindow)
     retranslateUi(MainWindow);
 
     stackedWidget->setCurrentIndex(1);
-    // Filling a list selects its first option; every answer list starts empty.
-    for (const auto &exercise : exercises::listExercises)
-        for (int row = 0; row < exercise.itemCount; ++row)
-            (this->*exercise.items[row].list)->setCurrentIndex(-1);
+    clearAnswerLists(this);
     tabWidget->setCurrentIndex(0);
 
     QMetaObject::connectSlotsByName(MainWindow);
