@@ -19,8 +19,9 @@ namespace {
 // Set by prepareToolkit: a style named on the command line is the user's and wins.
 bool styleFromCommandLine = false;
 
-// Two style sheets of the window give rgb() four values; the toolkit reads them right but says
-// so at every start. Those two messages are dropped; every other one goes on as before.
+// Two style sheets of the window give rgb() four values, and the toolkit warns of it at every
+// start: Qt 5 takes the fourth as the alpha, Qt 6 drops the colour (see RingStyle). Those two
+// messages are dropped; every other one goes on as before.
 QtMessageHandler nextHandler = nullptr;
 
 void dropKnownStyleNotes(QtMsgType type, const QMessageLogContext &context, const QString &message)
