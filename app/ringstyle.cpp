@@ -4,6 +4,7 @@
 
 #include <QtGui/QPainter>
 #include <QtGui/QPainterPath>
+#include <QtWidgets/QComboBox>
 #include <QtWidgets/QStyleOption>
 
 int RingStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
@@ -82,4 +83,24 @@ void RingStyle::drawRing(QPainter *painter, const QRectF &box)
         for (int arc = 2 * side; arc < 2 * side + 2; ++arc)
             painter->drawArc(arcs[arc].circle, arcs[arc].from * 16, arcs[arc].span * 16);
     }
+}
+
+void RingStyle::drawItemText(QPainter *painter, const QRect &rect, int flags,
+                             const QPalette &palette, bool enabled, const QString &text,
+                             QPalette::ColorRole textRole) const
+{
+    QRect room = rect;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt 6.8 draws the current text of a list with a style sheet itself, from the very left of
+    // the field the sheet gives it; before, the base style drew it, inset as on a plain list.
+    const auto *list = dynamic_cast<const QComboBox *>(painter->device());
+    if (list && !list->isEditable() && text == list->currentText()) {
+        QStyleOptionComboBox field;
+        field.initFrom(list);
+        field.frame = list->hasFrame();
+        room = QProxyStyle::subControlRect(CC_ComboBox, &field, SC_ComboBoxEditField, list)
+                   .adjusted(1, 0, -1, 0);
+    }
+#endif
+    QProxyStyle::drawItemText(painter, room, flags, palette, enabled, text, textRole);
 }

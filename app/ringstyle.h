@@ -7,7 +7,8 @@
 #include <QtWidgets/QProxyStyle>
 
 // The 13-pixel ring, and a blue dot when checked, drawn over the base style's
-// radio indicator: under the window's gradient most styles draw no visible ring.
+// radio indicator: under the window's gradient most styles draw no visible ring. An answer
+// list's current text stands where the base style puts it on every version of the toolkit.
 class RingStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -19,6 +20,9 @@ public:
                     const QWidget *widget) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override;
+    void drawItemText(QPainter *painter, const QRect &rect, int flags, const QPalette &palette,
+                      bool enabled, const QString &text,
+                      QPalette::ColorRole textRole = QPalette::NoRole) const override;
 
 private:
     static void drawRing(QPainter *painter, const QRectF &box);
