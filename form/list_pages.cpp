@@ -78,6 +78,7 @@ void build(MainWindowForm &form, const PageShape &shape)
     form.*shape.heading.member = formstyles::newHeading(panel, shape.heading.name,
                                                         shape.headingGeometry,
                                                         shape.headingWraps);
+    formstyles::keepAccentsWhole(form.*shape.heading.member);   // "II. Écrivez"
 
     QWidget *grid = create(form, shape.grid, panel);
     grid->setGeometry(shape.gridGeometry);
