@@ -49,8 +49,8 @@ started=$SECONDS
 # shellcheck source=tools/setup.sh
 source "$here/setup.sh"
 
-# ends_in_root ROOT: ends, each by its id, every process whose root directory is ROOT (as seen
-# through the proc file system PROC, /proc by default): politely first, then by force.
+# end_processes_in DIR [PROC]: ends, each by its id, every process whose root directory is DIR (as
+# seen through the proc file system PROC, /proc by default): politely first, then by force.
 end_processes_in() {
     local dir="$1" proc="${2:-/proc}" signal pid pids
     for signal in TERM KILL; do
