@@ -27,10 +27,17 @@ echo "== tests in $QT6_DIR (Qt 6)"
 (cd "$QT6_DIR" && ctest --output-on-failure -j"$(nproc)") || status=1
 
 SANITIZE_DIR="${SANITIZE_DIR:-$BUILD_DIR-asan}"
+# Only the Qt Test programs run there, so only they are built; -O1 -g1, as the sanitizers
+# suggest, compiles about a third faster than -O2 -g and still names file and line in a report.
 if ! grep -qs '^FLE_SANITIZE:BOOL=ON' "$SANITIZE_DIR/CMakeCache.txt"; then
-    cmake -S "$ROOT" -B "$SANITIZE_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLE_SANITIZE=ON >/dev/null
+    cmake -S "$ROOT" -B "$SANITIZE_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLE_SANITIZE=ON \
+        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" >/dev/null
 fi
-cmake --build "$SANITIZE_DIR" -j"$(nproc)"
+sanitize_targets=()
+for source in "$ROOT"/tests/tst_*.cpp; do
+    sanitize_targets+=(--target "$(basename "$source" .cpp)")
+done
+cmake --build "$SANITIZE_DIR" -j"$(nproc)" "${sanitize_targets[@]}"
 echo "== tests in $SANITIZE_DIR (AddressSanitizer, UndefinedBehaviorSanitizer)"
 (cd "$SANITIZE_DIR" && ctest --output-on-failure -j"$(nproc)") || status=1
 
