@@ -144,15 +144,11 @@ void MainWindow::on_pushButton_3_clicked()
     form->type_label->setText(QStringLiteral("RÉSULTAT"));
     form->total_label->setText(QStringLiteral("Au total: 70 points"));
 
+    // Renewed before any of its labels changes, so that no event names an object gone.
+    accessible::renewInterfaces(form->result);
     const core::Answers answers = chosenAnswers(form);
     showScore(form, answers);
-    accessible::renewInterfaces(form->result);
     form->stackedWidget->setCurrentIndex(7);
-
-    reviewRadioQuestions(form, answers);
-    for (int e = 0; e < core::listExerciseCount; ++e)
-        reviewListExercise(form, e, answers);
-    orderAnswers(form);
 
     // The focus goes to the review before Finish hides: left to itself it would pass to
     // Close, and a second press of the key that pressed Finish would end the program.
@@ -161,7 +157,14 @@ void MainWindow::on_pushButton_3_clicked()
     form->pushButton_1->setVisible(false);
     form->pushButton_2->setVisible(false);
     form->pushButton_3->setVisible(false);
+    // The result is told before the review is written: a reader takes events in turn, and the
+    // two hundred the review's texts and names send delayed it by seconds, or lost it.
     announceResult();
+
+    reviewRadioQuestions(form, answers);
+    for (int e = 0; e < core::listExerciseCount; ++e)
+        reviewListExercise(form, e, answers);
+    orderAnswers(form);
 }
 
 // Tells the reader the points and the grade, then the section and the total.

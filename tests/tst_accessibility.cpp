@@ -20,8 +20,20 @@ struct Notice
 };
 QVector<Notice> notices;
 
+// Every event the window sent a reader, in order: its kind, and whether its object was shown.
+struct Sent
+{
+    QAccessible::Event type;
+    QString object;   // its name
+    bool label = false;
+    bool told = false;   // an announcement, or a notification shown
+};
+QVector<Sent> sent;
+
 void listen(QAccessibleEvent *event)
 {
+    const QObject *source = event->object();
+    const int before = notices.size();
 #if TOOLKIT_ANNOUNCES
     if (event->type() == QAccessible::Announcement) {
         const auto *said = static_cast<QAccessibleAnnouncementEvent *>(event);
@@ -34,6 +46,8 @@ void listen(QAccessibleEvent *event)
     if (event->type() == QAccessible::ObjectShow && shown
         && shown->role() == QAccessible::Notification)
         notices.append({shown->text(QAccessible::Name), shown->text(QAccessible::Description)});
+    sent.append({event->type(), source ? source->objectName() : QString(),
+                 qobject_cast<const QLabel *>(source) != nullptr, notices.size() > before});
 }
 
 // What a reader passes through from the window down to an object: each one's role.
@@ -159,6 +173,36 @@ private slots:
         QCOMPARE(notices.last().message, message);
         QCOMPARE(notices.last().details, details);
 #endif
+    }
+
+    // Finish tells the result at once. A reader takes the window's events in turn: the result
+    // comes right after the focus reaches the review, and no label of the review is written
+    // before it (two hundred events delayed it by ten seconds, or lost it, before).
+    void resultIsToldFirst()
+    {
+        auto w = windowForTheKeyboard();
+        QVERIFY(goToPage(w.get(), 6));
+        QVERIFY(tabTo("pushButton_3"));
+        sent.clear();
+        notices.clear();
+        press(Qt::Key_Space);
+        int focusAt = -1;
+        int toldAt = -1;
+        QStringList changed;
+        for (int i = 0; i < sent.size() && toldAt < 0; ++i) {
+            if (sent[i].type == QAccessible::Focus)
+                focusAt = i;
+            else if (sent[i].told)
+                toldAt = i;
+            else if (sent[i].type == QAccessible::NameChanged && sent[i].label)
+                changed.append(sent[i].object);
+        }
+        QVERIFY(focusAt >= 0);
+        QVERIFY2(toldAt > focusAt, qPrintable(QString::number(toldAt)));
+        QVERIFY2(toldAt - focusAt <= 8, qPrintable(QString::number(toldAt - focusAt)));
+        QCOMPARE(changed, QStringList({"type_label", "total_label", "label_mark",
+                                       "label_mark_2"}));
+        QCOMPARE(notices.size(), 1);
     }
 
     // Entering a page, the reader passes through no layered pane: Orca spoke one, "layered
