@@ -57,7 +57,10 @@ status=$?
 # Nothing of the run may be left: not the program, the bus launcher, its daemon or the
 # session bus. A process noted at the start and still there now is one the run leaked.
 read -ra started <"$work/pids"
-[ "${#started[@]}" -ge 5 ] || { echo "FAIL: only ${#started[@]} processes noted: ${started[*]}"; exit 1; }
+if [ "${#started[@]}" -lt 5 ]; then
+    echo "FAIL: only ${#started[@]} processes noted: ${started[*]}"
+    exit 1
+fi
 for pid in "${started[@]}"; do timeout 10 tail --pid="$pid" -f /dev/null; done
 left=() left_pids=()
 for pid in "${started[@]}"; do
