@@ -3,11 +3,39 @@
 // Space, the arrow keys) with the options each list offers, and Space pressed twice on Finish.
 #include "expected.h"
 #include <QtWidgets/QTabBar>
+#include <QtWidgets/QToolTip>
 using namespace learner;
 using expected::item;
 using Answers = QVector<int>;   // the option picked for each item, -1: left open
 
 namespace {
+// Opens a review tab with a click on its tab, as the learner does.
+bool openReviewTab(QWidget *w, int tab)
+{
+    QTabBar *tabs = w->findChild<QTabBar *>();
+    if (!tabs || !tabs->isVisible() || tab >= tabs->count())
+        return false;
+    QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(tab).center());
+    return tabs->currentIndex() == tab;
+}
+
+// Rests the pointer on the middle of a widget and returns the tooltip the window then shows:
+// the application hands the hover to whatever the pointer is over, as it does after a pause.
+QString tooltipOver(QWidget *w, const QWidget *target)
+{
+    QToolTip::hideText();
+    const QPoint point = target->mapTo(w, target->rect().center());
+    QTest::mouseMove(w, point);
+    QWidget *under = w->childAt(point);
+    if (!under)
+        return "(nothing under the pointer)";
+    QHelpEvent hover(QEvent::ToolTip, under->mapFrom(w, point), w->mapToGlobal(point));
+    QApplication::sendEvent(under, &hover);
+    if (!QToolTip::isVisible())
+        return "(no tooltip over " + under->objectName() + ")";
+    return QToolTip::text();
+}
+
 bool pressByKeyboard(const QString &name)
 {
     const bool reached = tabTo(name);
@@ -51,6 +79,28 @@ private slots:
         QTimer::singleShot(0, w.get(), [&w] { pressClose(w.get()); });
         QTimer::singleShot(20000, w.get(), [] { QCoreApplication::exit(99); });
         QCOMPARE(QApplication::exec(), 0);   // Close ends the program
+    }
+
+    // Every answer in the review says right or wrong to the pointer resting on it: nothing that
+    // stands over an answer for the keyboard may take the pointer from it.
+    void reviewTooltips()
+    {
+        auto w = freshWindow();
+        QApplication::setActiveWindow(w.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        for (int i = 0; i < expected::itemCount; i += 2) {   // every other answer right
+            QVERIFY(goToPage(w.get(), item(i).page));
+            QVERIFY(expected::answer(w.get(), i, expected::key[i]));
+        }
+        QVERIFY(goToPage(w.get(), 6) && pressFinish(w.get()));
+        for (int i = 0; i < expected::itemCount; ++i) {
+            QVERIFY(openReviewTab(w.get(), item(i).page - 1));
+            const QLabel *cell = label(w.get(), item(i).answerCell);
+            QVERIFY(cell && cell->isVisible());
+            const char *verdict = i % 2 ? "Неправильна відповідь" : "Правильна відповідь";
+            QCOMPARE(tooltipOver(w.get(), cell), QString(verdict));
+        }
+        QToolTip::hideText();
     }
 
     // One session by keyboard alone, every answer right, ended with Finish and Close. On each
