@@ -67,12 +67,12 @@ void describeAnswer(QLabel *answer, const QString &item, bool right)
     answer->setToolTip(verdict);
     answer->setAccessibleDescription(verdict);
     accessible::FocusStop *stop = accessible::FocusStop::over(answer);
-    // Readers do not speak a label's description, so the stop says the verdict in its name too.
+    // Readers do not speak a label's description, so the stop says the verdict in its name,
+    // and only there: Orca 48 and later speak a focused object's description after its name.
     QString given = accessible::spokenText(answer);
     if (given.endsWith(QLatin1Char(';')))
         given.chop(1);
     stop->setAccessibleName(item + QStringLiteral(": ") + given + QStringLiteral(". ") + verdict);
-    stop->setAccessibleDescription(verdict);
 }
 
 void reviewRadioQuestions(MainWindowForm *form, const core::Answers &answers)
@@ -157,14 +157,20 @@ void MainWindow::on_pushButton_3_clicked()
     form->pushButton_1->setVisible(false);
     form->pushButton_2->setVisible(false);
     form->pushButton_3->setVisible(false);
-    // The result is told before the review is written: a reader takes events in turn, and the
-    // two hundred the review's texts and names send delayed it by seconds, or lost it.
-    announceResult();
+    // A reader takes events in turn. The toolkit's announcement is sent before the review is
+    // written: after the two hundred events of the review's texts and names it came seconds
+    // late, or never. A notification object is shown after them: shown before, Orca 43 said
+    // only the focused tab bar, and the result was never heard.
+    if (accessible::Announcer::toolkitAnnounces)
+        announceResult();
 
     reviewRadioQuestions(form, answers);
     for (int e = 0; e < core::listExerciseCount; ++e)
         reviewListExercise(form, e, answers);
     orderAnswers(form);
+
+    if (!accessible::Announcer::toolkitAnnounces)
+        announceResult();
 }
 
 // Tells the reader the points and the grade, then the section and the total.

@@ -41,6 +41,9 @@ public:
     // The text one announcement speaks for a message and its details.
     static QString spoken(const QString &message, const QString &details);
 
+    // True where the toolkit sends announcements of its own (Qt 6.8 and later).
+    static constexpr bool toolkitAnnounces = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0);
+
 private:
     QWidget *window() const { return static_cast<QWidget *>(parent())->window(); }
 

@@ -2,6 +2,7 @@
 // what each press announces, the names of the answer lists,
 // the review cells by keyboard, and the reading passage line by line. Question 5's name and
 // pages seen anew once shown are checked over the real bus (atspi_reader).
+#include "accessible.h"
 #include "expected.h"
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -175,10 +176,11 @@ private slots:
 #endif
     }
 
-    // Finish tells the result at once. A reader takes the window's events in turn: the result
-    // comes right after the focus reaches the review, and no label of the review is written
-    // before it (two hundred events delayed it by ten seconds, or lost it, before).
-    void resultIsToldFirst()
+    // Finish tells the result once, in turn with the focus. The toolkit's announcement comes
+    // right after the focus reaches the review, before any label of the review is written:
+    // after the review's two hundred events it came ten seconds late, or never. A notification
+    // object is shown after the review is written: shown before, Orca 43 never said it.
+    void resultIsToldInTurn()
     {
         auto w = windowForTheKeyboard();
         QVERIFY(goToPage(w.get(), 6));
@@ -188,21 +190,29 @@ private slots:
         press(Qt::Key_Space);
         int focusAt = -1;
         int toldAt = -1;
-        QStringList changed;
-        for (int i = 0; i < sent.size() && toldAt < 0; ++i) {
-            if (sent[i].type == QAccessible::Focus)
+        int lastLabelAt = -1;
+        QStringList changedBefore;
+        for (int i = 0; i < sent.size(); ++i) {
+            if (sent[i].type == QAccessible::Focus && focusAt < 0)
                 focusAt = i;
-            else if (sent[i].told)
+            if (sent[i].told && toldAt < 0)
                 toldAt = i;
-            else if (sent[i].type == QAccessible::NameChanged && sent[i].label)
-                changed.append(sent[i].object);
+            if (sent[i].type != QAccessible::NameChanged || !sent[i].label)
+                continue;
+            lastLabelAt = i;
+            if (toldAt < 0)
+                changedBefore.append(sent[i].object);
         }
         QVERIFY(focusAt >= 0);
         QVERIFY2(toldAt > focusAt, qPrintable(QString::number(toldAt)));
-        QVERIFY2(toldAt - focusAt <= 8, qPrintable(QString::number(toldAt - focusAt)));
-        QCOMPARE(changed, QStringList({"type_label", "total_label", "label_mark",
-                                       "label_mark_2"}));
         QCOMPARE(notices.size(), 1);
+        if (!accessible::Announcer::toolkitAnnounces) {
+            QVERIFY2(toldAt > lastLabelAt, qPrintable(QString::number(lastLabelAt - toldAt)));
+            return;
+        }
+        QVERIFY2(toldAt - focusAt <= 8, qPrintable(QString::number(toldAt - focusAt)));
+        QCOMPARE(changedBefore, QStringList({"type_label", "total_label", "label_mark",
+                                             "label_mark_2"}));
     }
 
     // Entering a page, the reader passes through no layered pane: Orca spoke one, "layered
@@ -309,13 +319,14 @@ private slots:
         QVERIFY(goToPage(w.get(), 6));
         QVERIFY(tabTo("pushButton_3"));
         press(Qt::Key_Space);
+        // The verdict is said once, in the name: a description would say it again.
         const QStringList expectedCells = {
             "1. L'héroïne est ...: a) un produit toxique obtenu par synthèse à partir de la "
-            "morphine. Правильна відповідь|Правильна відповідь",
+            "morphine. Правильна відповідь|",
             "2. L'héroïne se présente sous la forme ...: a) d'un liquide incolore et inodore. "
-            "Неправильна відповідь|Неправильна відповідь",
+            "Неправильна відповідь|",
             "3. Les effets de la consommation de l'héroïne sont ...: Відповіді нема. "
-            "Неправильна відповідь|Неправильна відповідь"};
+            "Неправильна відповідь|"};
         for (const QString &cell : expectedCells) {
             press(Qt::Key_Tab);
             QAccessibleInterface *stop = reader(focused());
