@@ -23,7 +23,7 @@ out, program = sys.argv[1], int(sys.argv[2])
 late = os.environ.get("FLAT_REVIEW") == "late"
 speech_file = os.path.join(out, "speech.txt")
 transcript = []
-KEY_ECHO = {"tab", "space", "return", "left shift", "plus", "dash"}
+KEY_ECHO = {"tab", "space", "return", "enter", "left shift", "left alt", "plus", "dash"}
 
 
 def spoken_since(offset, quiet=0.8, longest=8.0):
@@ -37,7 +37,8 @@ def spoken_since(offset, quiet=0.8, longest=8.0):
     with open(speech_file, "rb") as f:
         f.seek(offset)
         lines = f.read().decode("utf-8", "replace").splitlines()
-    return [line for line in lines if not (line.endswith(" ") and spoken(line) in KEY_ECHO)]
+    # Orca 43 and 48 echo a key's name with a space after it; Orca 51 without one.
+    return [line for line in lines if spoken(line) not in KEY_ECHO]
 
 
 def spoken(line):
