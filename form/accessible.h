@@ -10,6 +10,9 @@
 #include <QtCore/QString>
 #include <QtWidgets/QWidget>
 
+// The toolkit sends announcements of its own from Qt 6.8 on.
+#define FLE_TOOLKIT_ANNOUNCES (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
+
 class QComboBox;
 class QLabel;
 class QTabWidget;
@@ -42,7 +45,7 @@ public:
     static QString spoken(const QString &message, const QString &details);
 
     // True where the toolkit sends announcements of its own (Qt 6.8 and later).
-    static constexpr bool toolkitAnnounces = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0);
+    static constexpr bool toolkitAnnounces = FLE_TOOLKIT_ANNOUNCES;
 
 private:
     QWidget *window() const { return static_cast<QWidget *>(parent())->window(); }
