@@ -6,7 +6,7 @@ using namespace listpages;
 namespace {
 
 // The labels are created from the bottom row up, except that 5, 3, 4 come first.
-const Step steps[] = {
+const Step stepsFour[] = {
     {Step::Label, 4}, {Step::Label, 2}, {Step::Label, 3}, {Step::Label, 1}, {Step::Label, 0},
     {Step::List, 0},  {Step::List, 1},  {Step::List, 2},  {Step::List, 3},  {Step::List, 4},
 };
@@ -31,8 +31,8 @@ PageShape pageFour()
     shape.lists.maxVisibleItems = 0;
     shape.lists.iconSize = 20;
     shape.stretchedColumns = 2;
-    shape.steps = steps;
-    shape.stepCount = int(std::size(steps));
+    shape.steps = stepsFour;
+    shape.stepCount = int(std::size(stepsFour));
     return shape;
 }
 

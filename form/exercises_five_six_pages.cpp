@@ -19,7 +19,7 @@ const Step stepsSix[] = {
 };
 
 // What the two pages share: the panel, the heading's place and the grid's spacing.
-PageShape commonShape()
+PageShape shapeFiveSix()
 {
     PageShape shape;
     shape.panelGeometry = QRect(15, 0, 771, 491);
@@ -36,7 +36,7 @@ PageShape commonShape()
 // Only the label column of exercise V stretches; the lists keep their own width.
 PageShape pageFive()
 {
-    PageShape shape = commonShape();
+    PageShape shape = shapeFiveSix();
     shape.exercise = &exercises::listExercises[3];
     shape.page = LISTPAGES_NAMED(stacked_vocabulaire5);
     shape.panel = LISTPAGES_NAMED(vocabulaire5);
@@ -53,7 +53,7 @@ PageShape pageFive()
 
 PageShape pageSix()
 {
-    PageShape shape = commonShape();
+    PageShape shape = shapeFiveSix();
     shape.exercise = &exercises::listExercises[4];
     shape.page = LISTPAGES_NAMED(page);
     shape.panel = LISTPAGES_NAMED(vocabulaire5_2);

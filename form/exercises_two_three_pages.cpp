@@ -6,13 +6,13 @@ using namespace listpages;
 namespace {
 
 // Both pages create the first list before the labels, and label 1 after labels 2 and 3.
-const Step steps[] = {
+const Step stepsTwoThree[] = {
     {Step::List, 0},  {Step::Label, 1}, {Step::Label, 2}, {Step::Label, 0}, {Step::Label, 3},
     {Step::Label, 4}, {Step::List, 1},  {Step::List, 2},  {Step::List, 3},  {Step::List, 4},
 };
 
 // What the two pages share: the panel, the heading's place, the lists and the grid's columns.
-PageShape commonShape()
+PageShape shapeTwoThree()
 {
     PageShape shape;
     shape.panelGeometry = QRect(15, 0, 771, 461);
@@ -23,14 +23,14 @@ PageShape commonShape()
     shape.lists.maxVisibleItems = 5;
     shape.lists.iconSize = 25;
     shape.stretchedColumns = 2;
-    shape.steps = steps;
-    shape.stepCount = int(std::size(steps));
+    shape.steps = stepsTwoThree;
+    shape.stepCount = int(std::size(stepsTwoThree));
     return shape;
 }
 
 PageShape pageTwo()
 {
-    PageShape shape = commonShape();
+    PageShape shape = shapeTwoThree();
     shape.exercise = &exercises::listExercises[0];
     shape.page = LISTPAGES_NAMED(stacked_vocabulaire2);
     shape.panel = LISTPAGES_NAMED(vocabulaire2);
@@ -45,7 +45,7 @@ PageShape pageTwo()
 
 PageShape pageThree()
 {
-    PageShape shape = commonShape();
+    PageShape shape = shapeTwoThree();
     shape.exercise = &exercises::listExercises[1];
     shape.page = LISTPAGES_NAMED(stacked_vocabulaire3);
     shape.panel = LISTPAGES_NAMED(vocabulaire3);
