@@ -13,12 +13,9 @@
 #include <QtWidgets/QVBoxLayout>
 #include <QtWidgets/QWidget>
 
-// Builds the whole widget tree of the main window and gives every text.
-// One non-owning pointer per widget and layout, declared in creation order;
-// every widget is owned by its parent widget.
-class MainWindowForm
+// The head above the pages and the buttons below them.
+struct FormChrome
 {
-public:
     // chrome, head
     QWidget *centralWidget;
     QLabel *total_label;
@@ -28,12 +25,25 @@ public:
     QLabel *label_3;
     QStackedWidget *stackedWidget;
 
+    // chrome, tail
+    QPushButton *pushButton_3;
+    QLabel *test_label;
+    QPushButton *close_button;
+};
+
+// Page 0, the reading passage.
+struct ReadingPageWidgets
+{
     // page 0: reading text
     QWidget *stacked_lecture1_1;
     QWidget *lecture1_1;
     QLabel *label_2;
     QLabel *label_5;
+};
 
+// Page 1, exercise I: five questions of three options.
+struct ExerciseOnePageWidgets
+{
     // page 1: exercise I
     QWidget *stacked_lecture1_2;
     QWidget *lecture1_2;
@@ -70,7 +80,11 @@ public:
     QRadioButton *rb3_1;
     QRadioButton *rb3_2;
     QRadioButton *rb3_3;
+};
 
+// Pages 2 to 4, exercises II to IV: five answer lists each.
+struct ExercisesTwoThreeFourWidgets
+{
     // page 2: exercise II
     QWidget *stacked_vocabulaire2;
     QWidget *vocabulaire2;
@@ -121,7 +135,11 @@ public:
     QComboBox *cbg4_3;
     QComboBox *cbg4_4;
     QComboBox *cbg4_5;
+};
 
+// Pages 5 and 6, exercises V and VI.
+struct ExercisesFiveSixWidgets
+{
     // page 5: exercise V
     QWidget *stacked_vocabulaire5;
     QWidget *vocabulaire5;
@@ -165,7 +183,11 @@ public:
     QComboBox *cbg6_3;
     QComboBox *cbg6_4;
     QComboBox *cbg6_5;
+};
 
+// Page 7, the result, with the review tabs of exercises I to III.
+struct ResultPageWidgets
+{
     // page 7: result
     QWidget *result;
     QLabel *label_88;
@@ -238,6 +260,11 @@ public:
     QLabel *res_3_9;
     QLabel *exv3_10;
     QLabel *res_3_10;
+};
+
+// The review tabs of exercises IV to VI.
+struct ReviewTabsFourToSixWidgets
+{
     // tab 4, exercise IV
     QWidget *tab_2;
     QLabel *exg_4;
@@ -288,12 +315,20 @@ public:
     QLabel *res_6_4;
     QLabel *res_6_5;
     QLabel *exg_6;
+};
 
-    // chrome, tail
-    QPushButton *pushButton_3;
-    QLabel *test_label;
-    QPushButton *close_button;
-
+// Builds the whole widget tree of the main window and gives every text.
+// One non-owning pointer per widget and layout, declared page group by page group in creation
+// order; every widget is owned by its parent widget.
+class MainWindowForm : public FormChrome,
+                       public ReadingPageWidgets,
+                       public ExerciseOnePageWidgets,
+                       public ExercisesTwoThreeFourWidgets,
+                       public ExercisesFiveSixWidgets,
+                       public ResultPageWidgets,
+                       public ReviewTabsFourToSixWidgets
+{
+public:
     void setupUi(QMainWindow *MainWindow);
     void retranslateUi(QMainWindow *MainWindow);
 
