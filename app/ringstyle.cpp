@@ -15,6 +15,19 @@ int RingStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
+int RingStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                         QStyleHintReturn *returnData) const
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 9, 0)
+    // Fusion stopped etching disabled text (seen on 6.11). A radio button measures its text
+    // as disabled, etched one pixel larger, so its size hint lost a pixel, and the options of a
+    // question laid out by their hints moved up. Etched, as Fusion did and other styles do.
+    if (hint == SH_EtchDisabledText)
+        return 1;
+#endif
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 void RingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
                               QPainter *painter, const QWidget *widget) const
 {
