@@ -71,7 +71,7 @@ printf '%-44s %14s %14s %13.2fx   %s\n' "start-up to first frame, median of $sta
     "$app_ms" "$bare_ms" "$(awk "BEGIN { print $app_ms / $bare_ms }")" "-"
 printf '%-44s %14s %14s %13.2fx   %s\n' "start-up instructions, callgrind (Ir)" \
     "$(grouped "$app_ir")" "$(grouped "$bare_ir")" "$(awk "BEGIN { print $app_ir / $bare_ir }")" \
-    "< 7x: $(verdict "$app_ir < 7 * $bare_ir")"
+    "< 6x: $(verdict "$app_ir < 6 * $bare_ir")"
 printf '%-44s %14.1f %14.1f %+13.1f    %s\n' "peak resident memory, median (MB)" \
     "$(awk "BEGIN { print $app_rss / 1024 }")" "$(awk "BEGIN { print $bare_rss / 1024 }")" \
     "$(awk "BEGIN { print ($app_rss - $bare_rss) / 1024 }")" \
