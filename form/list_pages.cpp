@@ -49,8 +49,11 @@ QComboBox *createAnswerList(MainWindowForm &form, const exercises::ListItem &ite
     return list;
 }
 
-// The width the base style gives a list of these options in the item font, as a
-// list without a style sheet works it out, measured without making one.
+// The width the base style gives a list of these options in the item font, as a list without a
+// style sheet works it out (the sum of Qt 5.15's QComboBox size hint), measured without making
+// one. The toolkit tells that width only through the size hint of a list made and filled, which
+// would be thirty more lists at start. Should a release change the sum, the answer column no
+// longer matches the lists and the pages' pictures fail.
 int unstyledListWidth(const QStringList &options, QWidget *screenWidget)
 {
     const QFontMetrics metrics(formstyles::itemFont().resolve(QApplication::font()), screenWidget);
