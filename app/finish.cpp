@@ -3,12 +3,15 @@
 // every answer in its exercise's review tab, right or wrong in colour and in words.
 #include "mainwindow.h"
 
-#include "accessible.h"
+#include "announcer.h"
 #include "counters.h"
 #include "exercises.h"
+#include "focusstop.h"
 #include "formstyles.h"
+#include "interfaces.h"
 #include "mainwindowform.h"
 #include "scoring.h"
+#include "spoken.h"
 
 #include <QtCore/QVarLengthArray>
 

@@ -1,9 +1,11 @@
 // The window's start state, Close, and the walk through the pages with Next and Back.
 #include "mainwindow.h"
 
-#include "accessible.h"
+#include "announcer.h"
 #include "counters.h"
+#include "interfaces.h"
 #include "mainwindowform.h"
+#include "spoken.h"
 
 int current_page = 0;
 int correct_answers = 0;

@@ -2,7 +2,7 @@
 // exists, so that the window looks and reads the same on every desktop.
 
 #include "startup.h"
-#include "accessible.h"
+#include "interfaces.h"
 #include "ringstyle.h"
 #include "screenscale.h"
 #include "windowfonts.h"

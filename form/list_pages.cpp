@@ -1,8 +1,8 @@
 // The answer-list pages (exercises II to VI) built and given their texts from their shapes
 // and the core's tables.
 #include "list_pages.h"
-#include "accessible.h"
 #include "formstyles.h"
+#include "spoken.h"
 
 #include <QtCore/QtMath>
 #include <QtWidgets/QApplication>

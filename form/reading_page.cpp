@@ -1,7 +1,7 @@
 // Page 0: the reading passage about heroin that exercise I asks about.
-#include "accessible.h"
 #include "formstyles.h"
 #include "mainwindowform.h"
+#include "spoken.h"
 
 using formstyles::tr;
 

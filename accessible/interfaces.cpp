@@ -1,0 +1,121 @@
+// The toolkit's factory of accessible objects, with the language each widget is told in, and
+// the renewal of a page's objects as it is shown: see interfaces.h.
+#include "interfaces.h"
+
+#include "announcer.h"
+#include "answerlist.h"
+#include "focusstop.h"
+#include "optionholder.h"
+#include "plainlabel.h"
+#include "readabletext.h"
+#include "spoken.h"
+
+#include <QtWidgets/QAbstractButton>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QGroupBox>
+#include <QtWidgets/QTabWidget>
+
+namespace accessible {
+
+namespace {
+
+#if FLE_TOOLKIT_TELLS_LANGUAGE
+// The text a reader first meets on a widget, the one its language is told by.
+QString firstText(const QWidget *widget)
+{
+    if (!widget->accessibleName().isEmpty())
+        return widget->accessibleName();
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        return spokenText(label);
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    if (const auto *box = qobject_cast<const QGroupBox *>(widget))
+        return box->title();
+    if (const auto *list = qobject_cast<const QComboBox *>(widget))
+        return list->currentText();
+    if (widget->isWindow())
+        return widget->windowTitle();
+    return QString();
+}
+
+// Sets a widget's locale to the language its text is written in, so that a reader that
+// switches voices reads it with the voice of that language: Ukrainian from the first
+// Cyrillic letter, French from the first Latin one; a text that mixes both, as an item with
+// its answer, is read in the language it begins with. A widget without letters keeps the
+// language of the widget it is in; a passage read as text keeps the language it is marked with.
+void tellLanguage(QWidget *widget)
+{
+    const QVariant marked = widget->property(textLanguage);
+    if (marked.isValid()) {
+        widget->setLocale(QLocale(marked.toString()));
+        return;
+    }
+    for (const QChar c : firstText(widget)) {
+        if (!c.isLetter())
+            continue;
+        if (c.script() == QChar::Script_Cyrillic)
+            widget->setLocale(QLocale(QLocale::Ukrainian, QLocale::Ukraine));
+        else if (c.script() == QChar::Script_Latin)
+            widget->setLocale(QLocale(QLocale::French, QLocale::France));
+        return;
+    }
+}
+#endif
+
+QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+#if FLE_TOOLKIT_TELLS_LANGUAGE
+    // Each widget gets its language as a reader first asks for it, whoever answers then.
+    tellLanguage(widget);
+#endif
+    if (qobject_cast<Notice *>(widget))
+        return new WidgetInterface(widget, QAccessible::Notification);
+    if (qobject_cast<FocusStop *>(widget))
+        return new WidgetInterface(widget, QAccessible::StaticText);
+    if (className == QLatin1String("QComboBox"))
+        return new AnswerList(static_cast<QComboBox *>(widget));
+    if (className == QLatin1String("QLabel") && widget->property(textLanguage).isValid())
+        return new ReadableText(static_cast<QLabel *>(widget));
+    if (className == QLatin1String("QLabel"))
+        return new PlainLabel(static_cast<QLabel *>(widget));
+    // A page stack is mere layout to a reader: as a layered pane it was spoken, "layered pane
+    // 0 items", each time the focus entered a page, before the question.
+    if (className == QLatin1String("QStackedWidget"))
+        return new WidgetInterface(widget, QAccessible::Client);
+    if (className == QLatin1String("QWidget") && qobject_cast<QGroupBox *>(widget->parentWidget()))
+        return new OptionHolder(widget);
+    return nullptr;
+}
+
+} // namespace
+
+void installInterfaces()
+{
+    QAccessible::installFactory(interfaceFor);
+}
+
+void renewShownTabs(QTabWidget *tabs)
+{
+    QObject::connect(tabs, &QTabWidget::currentChanged, tabs,
+                     [tabs](int index) { renewInterfaces(tabs->widget(index)); });
+}
+
+void renewInterfaces(QWidget *page)
+{
+    if (!QAccessible::isActive())
+        return;
+    QList<QWidget *> widgets = page->findChildren<QWidget *>();
+    widgets.prepend(page);
+    for (QWidget *widget : widgets) {
+        // The drop-down lists of the answer lists are windows of their own; they stay.
+        if (widget->window() != page->window())
+            continue;
+        if (QAccessibleInterface *known = QAccessible::queryAccessibleInterface(widget))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(known));
+    }
+}
+
+} // namespace accessible

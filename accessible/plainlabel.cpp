@@ -1,0 +1,55 @@
+// A label as a reader gets it: see plainlabel.h.
+#include "plainlabel.h"
+
+#include "focusstop.h"
+#include "spoken.h"
+
+#include <QtWidgets/QComboBox>
+
+namespace accessible {
+
+namespace {
+
+// True when a neighbour that takes the focus already says the label's text whole: an answer
+// list named by its item, or a focus stop over the label or named by it. A reader then
+// hears the text once, from the neighbour, in flat review as well.
+bool saidByNeighbour(const QLabel *label)
+{
+    const QString text = spokenText(label);
+    if (text.isEmpty() || !label->parentWidget())
+        return false;
+    const QString lead = text + QStringLiteral(": ");
+    const QObjectList siblings = label->parentWidget()->children();
+    for (const QObject *sibling : siblings) {
+        if (const auto *list = qobject_cast<const QComboBox *>(sibling)) {
+            if (list->accessibleName() == text)
+                return true;
+        } else if (const auto *stop = qobject_cast<const FocusStop *>(sibling)) {
+            if (stop->covers(label) || stop->accessibleName().startsWith(lead))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+PlainLabel::PlainLabel(QLabel *label) : WidgetInterface(label, QAccessible::StaticText) {}
+
+QString PlainLabel::text(QAccessible::Text kind) const
+{
+    if (kind == QAccessible::Name && label()->accessibleName().isEmpty())
+        return spokenText(label());
+    return WidgetInterface::text(kind);
+}
+
+QAccessible::State PlainLabel::state() const
+{
+    QAccessible::State state = WidgetInterface::state();
+    state.readOnly = true;
+    if (saidByNeighbour(label()))
+        state.invisible = true;
+    return state;
+}
+
+} // namespace accessible

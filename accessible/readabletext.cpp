@@ -1,0 +1,154 @@
+// A multi-line label as a reader's text: see readabletext.h.
+#include "readabletext.h"
+
+#include "spoken.h"
+
+#include <QtGui/QAbstractTextDocumentLayout>
+#include <QtGui/QTextBlock>
+#include <QtGui/QTextCursor>
+#include <QtGui/QTextLayout>
+
+namespace accessible {
+
+ReadableText::ReadableText(QLabel *label) : WidgetInterface(label, QAccessible::StaticText) {}
+
+void *ReadableText::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface *>(this);
+    return WidgetInterface::interface_cast(type);
+}
+
+QString ReadableText::text(QAccessible::Text kind) const
+{
+    if (kind == QAccessible::Name && label()->accessibleName().isEmpty())
+        return spokenText(label());
+    return WidgetInterface::text(kind);
+}
+
+QString ReadableText::text(int startOffset, int endOffset) const
+{
+    return plain().mid(startOffset, endOffset - startOffset);
+}
+
+int ReadableText::characterCount() const
+{
+    return plain().size();
+}
+
+QString ReadableText::textAtOffset(int offset, QAccessible::TextBoundaryType boundary,
+                                   int *startOffset, int *endOffset) const
+{
+    *startOffset = *endOffset = -1;
+    const int count = characterCount();
+    if (offset < 0 || offset > count)
+        return QString();
+    if (boundary == QAccessible::NoBoundary) {
+        *startOffset = 0;
+        *endOffset = count;
+        return plain();
+    }
+    QTextCursor cursor(laidOut());
+    cursor.setPosition(offset == count && offset > 0 ? offset - 1 : offset);
+    const QPair<int, int> range = QAccessible::qAccessibleTextBoundaryHelper(cursor, boundary);
+    *startOffset = range.first;
+    *endOffset = range.second;
+    return text(range.first, range.second);
+}
+
+QString ReadableText::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary,
+                                       int *startOffset, int *endOffset) const
+{
+    int start = 0;
+    int end = 0;
+    textAtOffset(offset, boundary, &start, &end);
+    if (start <= 0) {
+        *startOffset = *endOffset = -1;
+        return QString();
+    }
+    return textAtOffset(start - 1, boundary, startOffset, endOffset);
+}
+
+QString ReadableText::textAfterOffset(int offset, QAccessible::TextBoundaryType boundary,
+                                      int *startOffset, int *endOffset) const
+{
+    int start = 0;
+    int end = 0;
+    textAtOffset(offset, boundary, &start, &end);
+    if (end < 0 || end >= characterCount()) {
+        *startOffset = *endOffset = -1;
+        return QString();
+    }
+    return textAtOffset(end, boundary, startOffset, endOffset);
+}
+
+QRect ReadableText::characterRect(int offset) const
+{
+    QTextDocument *document = laidOut();
+    const QTextBlock block = document->findBlock(offset);
+    if (!block.isValid() || !block.layout())
+        return QRect();
+    const QTextLayout *layout = block.layout();
+    const int inBlock = offset - block.position();
+    const QTextLine line = layout->lineForTextPosition(inBlock);
+    if (!line.isValid())
+        return QRect();
+    const qreal left = line.cursorToX(inBlock);
+    const qreal right = line.cursorToX(inBlock + 1);
+    const QPointF origin = layout->position() + documentOrigin();
+    const QRectF rect(origin.x() + left, origin.y() + line.y(), qMax<qreal>(right - left, 1),
+                      line.height());
+    return QRect(label()->mapToGlobal(rect.topLeft().toPoint()), rect.size().toSize());
+}
+
+int ReadableText::offsetAtPoint(const QPoint &point) const
+{
+    const QPointF inDocument = QPointF(label()->mapFromGlobal(point)) - documentOrigin();
+    return laidOut()->documentLayout()->hitTest(inDocument, Qt::FuzzyHit);
+}
+
+QString ReadableText::attributes(int offset, int *startOffset, int *endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = characterCount();
+    if (offset < 0 || offset > *endOffset) {
+        *startOffset = *endOffset = -1;
+        return QString();
+    }
+    return QStringLiteral("language:") + label()->property(textLanguage).toString();
+}
+
+QTextDocument *ReadableText::laidOut() const
+{
+    const QString source = label()->text();
+    const QFont font = label()->font();
+    const int width = label()->contentsRect().width();
+    if (source != m_source || font != m_font || width != m_width) {
+        m_source = source;
+        m_font = font;
+        m_width = width;
+        m_document.setDefaultFont(font);
+        m_document.setDocumentMargin(0);
+        if (showsRichText(label()))
+            m_document.setHtml(source);
+        else
+            m_document.setPlainText(source);
+        m_document.setTextWidth(width);
+        m_document.size();   // lays the lines out now: lines are only known once laid out
+    }
+    return &m_document;
+}
+
+QPointF ReadableText::documentOrigin() const
+{
+    const QRect contents = label()->contentsRect();
+    const qreal height = laidOut()->size().height();
+    qreal top = contents.top();
+    if (label()->alignment() & Qt::AlignVCenter)
+        top += (contents.height() - height) / 2;
+    else if (label()->alignment() & Qt::AlignBottom)
+        top += contents.height() - height;
+    return QPointF(contents.left(), top);
+}
+
+} // namespace accessible
