@@ -44,26 +44,10 @@ bool pressByKeyboard(const QString &name)
     return reached;
 }
 
-// The name of the answer cell the keyboard focus is on, or of the widget that has the focus:
-// a widget that stands over a cell for the keyboard counts as the cell.
-QString focusedName(QWidget *w)
+// The name of the widget with the keyboard focus: after Finish, each answer cell takes it.
+QString focusedName()
 {
-    const QWidget *focus = focused();
-    if (!focus)
-        return "(no focus)";
-    for (const QLabel *cell : w->findChildren<QLabel *>())
-        if (cell != focus && cell->parentWidget() == focus->parentWidget()
-            && cell->geometry() == focus->geometry() && !qobject_cast<const QLabel *>(focus))
-            return cell->objectName();
-    return focus->objectName();
-}
-
-// Tab until the keyboard focus is on that answer cell; false when a whole round misses it.
-bool tabToAnswer(QWidget *w, const QLabel *cell)
-{
-    for (int i = 0; i < 80 && focused() && focusedName(w) != cell->objectName(); ++i)
-        QTest::keyClick(focused(), Qt::Key_Tab);
-    return focusedName(w) == cell->objectName();
+    return focused() ? focused()->objectName() : "(no focus)";
 }
 } // namespace
 
@@ -119,7 +103,7 @@ private slots:
             QVERIFY(openReviewTab(w.get(), item(i).page - 1));
             const QLabel *cell = label(w.get(), item(i).answerCell);
             QVERIFY(cell && cell->isVisible());
-            QVERIFY2(tabToAnswer(w.get(), cell), qPrintable(item(i).answerCell));
+            QVERIFY2(tabTo(item(i).answerCell), qPrintable(focusedName()));
             const char *verdict = i % 2 ? "Неправильна відповідь" : "Правильна відповідь";
             QCOMPARE(tooltipOver(w.get(), cell), QString(verdict));
         }
@@ -156,18 +140,18 @@ private slots:
         QVERIFY(pressByKeyboard("pushButton_3"));
         for (int t = 0; t < tab; ++t)
             QTest::keyClick(focused(), Qt::Key_Right);
-        const QString tabBar = focusedName(w.get());
+        const QString tabBar = focusedName();
         QCOMPARE(tabBar, QString("qt_tabwidget_tabbar"));
         QStringList forth;
         for (int k = 0; k <= answers.size(); ++k) {
             QTest::keyClick(focused(), Qt::Key_Tab);
-            forth << focusedName(w.get());
+            forth << focusedName();
         }
         QCOMPARE(forth, answers + QStringList{"close_button"});
         QStringList back;
         for (int k = 0; k <= answers.size(); ++k) {
             QTest::keyClick(focused(), Qt::Key_Tab, Qt::ShiftModifier);
-            back.prepend(focusedName(w.get()));
+            back.prepend(focusedName());
         }
         QCOMPARE(back, QStringList{tabBar} + answers);
     }
