@@ -4,11 +4,12 @@
 
 #include "announcer.h"
 #include "answerlist.h"
-#include "focusstop.h"
+#include "focusframe.h"
 #include "optionholder.h"
 #include "plainlabel.h"
 #include "readabletext.h"
 #include "spoken.h"
+#include "unseen.h"
 
 #include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QComboBox>
@@ -73,8 +74,8 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 #endif
     if (qobject_cast<Notice *>(widget))
         return new WidgetInterface(widget, QAccessible::Notification);
-    if (qobject_cast<FocusStop *>(widget))
-        return new WidgetInterface(widget, QAccessible::StaticText);
+    if (qobject_cast<FocusFrame *>(widget))
+        return new Unseen(widget);
     if (className == QLatin1String("QComboBox"))
         return new AnswerList(static_cast<QComboBox *>(widget));
     if (className == QLatin1String("QLabel") && widget->property(textLanguage).isValid())

@@ -1,7 +1,6 @@
 // A label as a reader gets it: see plainlabel.h.
 #include "plainlabel.h"
 
-#include "focusstop.h"
 #include "spoken.h"
 
 #include <QtWidgets/QComboBox>
@@ -10,9 +9,9 @@ namespace accessible {
 
 namespace {
 
-// True when a neighbour that takes the focus already says the label's text whole: an answer
-// list named by its item, or a focus stop over the label or named by it. A reader then
-// hears the text once, from the neighbour, in flat review as well.
+// True when a neighbour already says the label's text whole: an answer list named by its
+// item, or a review answer named by its item and what was answered. A reader then hears the
+// text once, from the neighbour, in flat review as well.
 bool saidByNeighbour(const QLabel *label)
 {
     const QString text = spokenText(label);
@@ -24,8 +23,8 @@ bool saidByNeighbour(const QLabel *label)
         if (const auto *list = qobject_cast<const QComboBox *>(sibling)) {
             if (list->accessibleName() == text)
                 return true;
-        } else if (const auto *stop = qobject_cast<const FocusStop *>(sibling)) {
-            if (stop->covers(label) || stop->accessibleName().startsWith(lead))
+        } else if (const auto *answer = qobject_cast<const QLabel *>(sibling)) {
+            if (answer != label && answer->accessibleName().startsWith(lead))
                 return true;
         }
     }
@@ -40,6 +39,10 @@ QString PlainLabel::text(QAccessible::Text kind) const
 {
     if (kind == QAccessible::Name && label()->accessibleName().isEmpty())
         return spokenText(label());
+    // A label's tooltip is no description of it: a review answer says its verdict in its
+    // name, and Orca 48 and later would say it again after the name.
+    if (kind == QAccessible::Description)
+        return label()->accessibleDescription();
     return WidgetInterface::text(kind);
 }
 

@@ -6,7 +6,7 @@
 #include "announcer.h"
 #include "counters.h"
 #include "exercises.h"
-#include "focusstop.h"
+#include "focusframe.h"
 #include "formstyles.h"
 #include "interfaces.h"
 #include "mainwindowform.h"
@@ -68,14 +68,13 @@ void describeAnswer(QLabel *answer, const QString &item, bool right)
 {
     const QString verdict = core::verdict(right);
     answer->setToolTip(verdict);
-    answer->setAccessibleDescription(verdict);
-    accessible::FocusStop *stop = accessible::FocusStop::over(answer);
-    // Readers do not speak a label's description, so the stop says the verdict in its name,
-    // and only there: Orca 48 and later speak a focused object's description after its name.
+    // Readers do not speak a label's description, so the verdict is said in the name, and
+    // only there: Orca 48 and later speak a focused object's description after its name.
     QString given = accessible::spokenText(answer);
     if (given.endsWith(QLatin1Char(';')))
         given.chop(1);
-    stop->setAccessibleName(item + QStringLiteral(": ") + given + QStringLiteral(". ") + verdict);
+    answer->setAccessibleName(item + QStringLiteral(": ") + given + QStringLiteral(". ")
+                              + verdict);
 }
 
 void reviewRadioQuestions(MainWindowForm *form, const core::Answers &answers)
@@ -124,14 +123,15 @@ void reviewListExercise(MainWindowForm *form, int e, const core::Answers &answer
 }
 
 // Tab walks the answers from the tab bar, item by item and tab by tab; a tab not shown
-// is passed over.
+// is passed over. The window's focus frame shows which answer has the focus.
 void orderAnswers(MainWindowForm *form)
 {
+    accessible::FocusFrame *frame = accessible::FocusFrame::of(form->tabWidget);
     QWidget *previous = form->tabWidget;
-    auto follow = [&previous](QLabel *answer) {
-        QWidget *stop = accessible::FocusStop::over(answer);
-        QWidget::setTabOrder(previous, stop);
-        previous = stop;
+    auto follow = [frame, &previous](QLabel *answer) {
+        frame->follow(answer);
+        QWidget::setTabOrder(previous, answer);
+        previous = answer;
     };
     for (const RadioQuestion &question : exercises::radioQuestions)
         follow(form->*question.reviewAnswer);

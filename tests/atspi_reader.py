@@ -197,6 +197,11 @@ def session():
     check("Nombre de points:" in shown and "Mal!" in shown, "the score line is not seen")
     first = "1. L'héroïne est ...: Відповіді нема. Неправильна відповідь"
     check(shown.get(first) == "", "review tab 1 is not seen with its verdict told once")
+    # Flat review reads the answer once, whole: neither its item nor its text on their own.
+    lines = [node.name for node in walk(frame) if seen(node) and node.name]
+    parts = ("1. L'héroïne est ...", "Відповіді нема")
+    check(lines.count(first) == 1 and not any(part in lines for part in parts),
+          f"review tab 1 shows answer 1 as {[n for n in lines if n.startswith(parts)]}")
     yield from key("Tab")
     check(focused_name() == first, f"Tab from the review reached {focused_name()!r}")
     yield from key("Tab", shift=True)

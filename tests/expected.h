@@ -125,10 +125,13 @@ inline QString firstWrongResult(QWidget *w, const QVector<int> &answers)
         QLabel *cell = learner::label(w, it.answerCell);
         if (!cell || cell->text() != text || !cell->styleSheet().contains(colour))
             return it.answerCell + " should read \"" + text + "\" in " + colour;
-        // Said in words as well, to the pointer and to a screen reader.
+        // Said in words as well, to the pointer and to a screen reader: in the cell's name, after
+        // the answer, and only there.
         const QString verdict = a == key[i] ? "Правильна відповідь" : "Неправильна відповідь";
         QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(cell);
-        if (cell->toolTip() != verdict || heard->text(QAccessible::Description) != verdict)
+        const QString said = given.simplified().chopped(given.endsWith(';')) + ". " + verdict;
+        if (cell->toolTip() != verdict || !heard->text(QAccessible::Name).endsWith(": " + said)
+            || !heard->text(QAccessible::Description).isEmpty())
             return it.answerCell + " should tell \"" + verdict + "\"";
         const QString itemText = "<html><head/><body><p><span style=\" font-weight:600;\">"
                                  + itemTexts.value(i - 5) + "</span></p></body></html>";

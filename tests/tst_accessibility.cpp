@@ -61,17 +61,17 @@ QVector<QAccessible::Role> rolesAbove(QAccessibleInterface *object)
 }
 
 // The names a reader's flat review finds under an object: every named leaf shown, and each
-// answer list whole, as one.
-void collectShown(QAccessibleInterface *node, QStringList *names)
+// answer list whole, as one; with `nameless`, a leaf shown without a name as well, as "".
+void collectShown(QAccessibleInterface *node, QStringList *names, bool nameless = false)
 {
     if (node->state().invisible)
         return;
     const int count = node->role() == QAccessible::ComboBox ? 0 : node->childCount();
-    if (count == 0 && !node->text(QAccessible::Name).isEmpty())
+    if (count == 0 && (nameless || !node->text(QAccessible::Name).isEmpty()))
         names->append(node->text(QAccessible::Name));
     for (int i = 0; i < count; ++i)
         if (QAccessibleInterface *child = node->child(i))
-            collectShown(child, names);
+            collectShown(child, names, nameless);
 }
 
 // Every object with the notification role in the window's tree, shown or not.
@@ -309,7 +309,8 @@ private slots:
     }
 
     // After Finish, Tab walks the answers of the tab shown; each says its item, the answer
-    // and whether it is right.
+    // and whether it is right. Whatever shows the focus is no object to a reader: the tab reads
+    // as its heading and its answers, nothing nameless among them.
     void reviewIsHeardByKeyboard()
     {
         auto w = windowForTheKeyboard();
@@ -329,10 +330,17 @@ private slots:
             "Неправильна відповідь|"};
         for (const QString &cell : expectedCells) {
             press(Qt::Key_Tab);
-            QAccessibleInterface *stop = reader(focused());
-            QCOMPARE(stop->text(QAccessible::Name) + '|' + stop->text(QAccessible::Description),
+            QAccessibleInterface *answer = reader(focused());
+            QCOMPARE(answer->text(QAccessible::Name) + '|'
+                         + answer->text(QAccessible::Description),
                      cell);
         }
+        QStringList names;
+        collectShown(reader(w->findChild<QTabWidget *>()->currentWidget()), &names, true);
+        QCOMPARE(names.size(), 6);
+        QCOMPARE(names.first(), QString("I. Complétez les phrases en vous servant du texte:"));
+        QCOMPARE(names[3] + '|', expectedCells.last());
+        QVERIFY2(!names.contains(QString()), qPrintable(names.join('\n')));
     }
 
     // Each object tells a reader the language it is written in, from Qt 6.10 on: the French

@@ -43,6 +43,12 @@ bool pressByKeyboard(const QString &name)
         QTest::keyClick(focused(), Qt::Key_Space);
     return reached;
 }
+
+// The name of the widget with the keyboard focus: after Finish, each answer cell takes it.
+QString focusedName()
+{
+    return focused() ? focused()->objectName() : "(no focus)";
+}
 } // namespace
 
 class AnswersTest : public QObject
@@ -81,8 +87,8 @@ private slots:
         QCOMPARE(QApplication::exec(), 0);   // Close ends the program
     }
 
-    // Every answer in the review says right or wrong to the pointer resting on it: nothing that
-    // stands over an answer for the keyboard may take the pointer from it.
+    // Every answer in the review says right or wrong to the pointer resting on it, also while it
+    // has the keyboard focus: nothing that shows the focus may take the pointer from it.
     void reviewTooltips()
     {
         auto w = freshWindow();
@@ -97,10 +103,57 @@ private slots:
             QVERIFY(openReviewTab(w.get(), item(i).page - 1));
             const QLabel *cell = label(w.get(), item(i).answerCell);
             QVERIFY(cell && cell->isVisible());
+            QVERIFY2(tabTo(item(i).answerCell), qPrintable(focusedName()));
             const char *verdict = i % 2 ? "Неправильна відповідь" : "Правильна відповідь";
             QCOMPARE(tooltipOver(w.get(), cell), QString(verdict));
         }
         QToolTip::hideText();
+    }
+
+    // After Finish, Tab walks from the tab bar through the answers of the tab shown, item by
+    // item, then reaches Close, and Shift+Tab walks back; the other tabs' answers are passed over.
+    void reviewTabOrder_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QStringList>("answers");
+        QTest::newRow("tab 1") << 0 << QStringList{"res", "res_2", "res_3", "res_4", "res_5"};
+        QTest::newRow("tab 2") << 1
+            << QStringList{"res_2_1", "res_2_2", "res_2_3", "res_2_4", "res_2_5"};
+        QTest::newRow("tab 3") << 2
+            << QStringList{"res_3_1", "res_3_2", "res_3_3", "res_3_4", "res_3_5"};
+        QTest::newRow("tab 4") << 3
+            << QStringList{"res_4_1", "res_4_2", "res_4_3", "res_4_4", "res_4_5"};
+        QTest::newRow("tab 5") << 4
+            << QStringList{"res_5_1", "res_5_2", "res_5_3", "res_5_4", "res_5_5", "res_5_6",
+                           "res_5_7", "res_5_8", "res_5_9", "res_5_10"};
+        QTest::newRow("tab 6") << 5
+            << QStringList{"res_6_1", "res_6_2", "res_6_3", "res_6_4", "res_6_5"};
+    }
+    void reviewTabOrder()
+    {
+        QFETCH(int, tab);
+        QFETCH(QStringList, answers);
+        auto w = freshWindow();
+        QApplication::setActiveWindow(w.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QVERIFY(goToPage(w.get(), 6));
+        QVERIFY(pressByKeyboard("pushButton_3"));
+        for (int t = 0; t < tab; ++t)
+            QTest::keyClick(focused(), Qt::Key_Right);
+        const QString tabBar = focusedName();
+        QCOMPARE(tabBar, QString("qt_tabwidget_tabbar"));
+        QStringList forth;
+        for (int k = 0; k <= answers.size(); ++k) {
+            QTest::keyClick(focused(), Qt::Key_Tab);
+            forth << focusedName();
+        }
+        QCOMPARE(forth, answers + QStringList{"close_button"});
+        QStringList back;
+        for (int k = 0; k <= answers.size(); ++k) {
+            QTest::keyClick(focused(), Qt::Key_Tab, Qt::ShiftModifier);
+            back.prepend(focusedName());
+        }
+        QCOMPARE(back, QStringList{tabBar} + answers);
     }
 
     // One session by keyboard alone, every answer right, ended with Finish and Close. On each

@@ -13,7 +13,15 @@
 using namespace learner;
 
 namespace {
-// Screens 0 to 6 are the pages, each once answered; 7 to 12 the review tabs after Finish.
+// Screens 0 to 6 are the pages, each once answered; 7 to 12 the review tabs after Finish; 13
+// and 14 review tabs 1 and 5 with the keyboard focus on an answer, reached with Tab from the
+// tab bar: the first answer of tab 1, the third of tab 5.
+const int screenCount = 15;
+int reviewTab(int screen)
+{
+    return screen < 13 ? screen - 6 : screen == 13 ? 1 : 5;
+}
+
 bool walkTo(QWidget *w, int screen)
 {
     for (int i = 0; i < expected::itemCount; ++i) {
@@ -24,8 +32,16 @@ bool walkTo(QWidget *w, int screen)
     QTabBar *tabs = w->findChild<QTabBar *>();
     if (!goToPage(w, qMin(screen, 6)) || screen < 7 || !tabs || !pressFinish(w))
         return screen < 7;
-    QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(screen - 7).center());
-    return tabs->currentIndex() == screen - 7;
+    const int tab = reviewTab(screen) - 1;
+    QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(tab).center());
+    if (screen >= 13)   // the keys go to the window as the active one, with or without a desktop
+        QApplication::setActiveWindow(w);
+    for (int k = 0; screen >= 13 && k < (screen == 13 ? 1 : 3); ++k) {
+        if (!w->focusWidget())
+            return false;
+        QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+    }
+    return tabs->currentIndex() == tab;
 }
 
 // Each screen as the program starts, and again on a desktop with a dark palette, another
@@ -34,11 +50,15 @@ void addScreenRows()
 {
     QTest::addColumn<int>("screen");
     QTest::addColumn<bool>("otherDesktop");
-    for (int s = 0; s < 26; ++s) {   // page-0 to page-6, review-tab-1 to review-tab-6
-        const int screen = s % 13;
-        const char *font = s < 13 ? "" : ", another desktop";
-        QTest::addRow(screen < 7 ? "page-%d%s" : "review-tab-%d%s",
-                      screen < 7 ? screen : screen - 6, font) << screen << (s >= 13);
+    for (int s = 0; s < 2 * screenCount; ++s) {   // the pages, the review tabs, the focused tabs
+        const int screen = s % screenCount;
+        const char *font = s < screenCount ? "" : ", another desktop";
+        const bool other = s >= screenCount;
+        if (screen < 7)
+            QTest::addRow("page-%d%s", screen, font) << screen << other;
+        else
+            QTest::addRow(screen < 13 ? "review-tab-%d%s" : "review-tab-%d-focused%s",
+                          reviewTab(screen), font) << screen << other;
     }
 }
 
@@ -57,6 +77,17 @@ std::unique_ptr<MainWindow> windowOn(int screen, bool otherDesktop)
     return w;
 }
 
+// Gives a widget a text as the program gives it: a label that can take the focus, as a review
+// answer, draws a text given then through a document of its own (Qt 5.15, Qt 6), two pixels
+// higher, and the program writes each answer before the answer can take the focus.
+void rewrite(QWidget *holder, const char *property, const QVariant &text)
+{
+    const Qt::FocusPolicy policy = holder->focusPolicy();
+    holder->setFocusPolicy(Qt::NoFocus);
+    holder->setProperty(property, text);
+    holder->setFocusPolicy(policy);
+}
+
 // The box of pixels that change in `shot` when `holder` loses its text.
 QRect inkOf(QWidget *shot, QWidget *holder)
 {
@@ -64,9 +95,9 @@ QRect inkOf(QWidget *shot, QWidget *holder)
     const char *property = qobject_cast<QGroupBox *>(holder) ? "title" : "text";
     const QVariant text = holder->property(property);
     const QImage with = shot->grab(area).toImage();
-    holder->setProperty(property, QString());
+    rewrite(holder, property, QString());
     const QImage without = shot->grab(area).toImage();
-    holder->setProperty(property, text);
+    rewrite(holder, property, text);
     QRect ink;
     for (int y = 0; y < with.height(); ++y)
         for (int x = 0; x < with.width(); ++x)
@@ -109,9 +140,9 @@ int inkCutOff(QWidget *shot, QLabel *label)
     QCoreApplication::processEvents();
     const QImage with = shot->grab(area).toImage();
     const QString text = label->text();
-    label->setText(QString());
+    rewrite(label, "text", QString());
     const QImage without = shot->grab(area).toImage();
-    label->setText(text);
+    rewrite(label, "text", text);
     (void)shot->grab(area);   // the label lays its document out as it paints it
     const int margin = label->margin();
     const QRect contents = label->contentsRect().adjusted(margin, margin, -margin, -margin);
@@ -346,6 +377,43 @@ private slots:
         qInfo("%s: %d glyphs or lines drawn a little otherwise, none moved (red in %s)",
               qPrintable(name),
               int(patches.size()), qPrintable(where));
+    }
+
+    // Tab from the tab bar after Finish shows a focus frame on each answer of the tab in turn,
+    // 2 px inside it, and only there: the answer left shows as it did before the focus came.
+    void focusFrameFollowsTab()
+    {
+        const auto w = windowOn(7, false);
+        QVERIFY(w);
+        QApplication::setActiveWindow(w.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QVector<QLabel *> cells;
+        QVector<QImage> unfocused;
+        for (const char *name : {"res", "res_2", "res_3", "res_4", "res_5"}) {
+            cells << label(w.get(), name);
+            QVERIFY(cells.last());
+            unfocused << w->grab(QRect(cells.last()->mapTo(w.get(), QPoint()),
+                                       cells.last()->size())).toImage();
+        }
+        for (int k = 0; k <= cells.size(); ++k) {
+            QTest::keyClick(focused(), Qt::Key_Tab);
+            for (int c = 0; c < cells.size(); ++c) {
+                const QImage shown = w->grab(QRect(cells[c]->mapTo(w.get(), QPoint()),
+                                                   cells[c]->size())).toImage();
+                QRect changed;
+                for (int y = 0; y < shown.height(); ++y)
+                    for (int x = 0; x < shown.width(); ++x)
+                        if (shown.pixel(x, y) != unfocused[c].pixel(x, y))
+                            changed |= QRect(x, y, 1, 1);
+                // The frame and all within it, 2 px inside the answer on every side.
+                const QRect framed = c == k ? cells[c]->rect().adjusted(2, 2, -2, -2) : QRect();
+                const QString where = QString("%1 after %2 Tab: changed %3,%4 %5x%6")
+                    .arg(cells[c]->objectName()).arg(k + 1).arg(changed.x()).arg(changed.y())
+                    .arg(changed.width()).arg(changed.height());
+                QVERIFY2(changed == framed, qPrintable(where));
+            }
+        }
+        QCOMPARE(focused()->objectName(), QString("close_button"));
     }
 
     // Each text shows whole, each answer list's options too.
