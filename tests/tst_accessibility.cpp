@@ -109,293 +109,312 @@ class AccessibilityTest : public QObject
 {
     Q_OBJECT
     QAccessible::UpdateHandler previousHandler = nullptr;
-
 private slots:
-    void initTestCase()
-    {
-        prepare();
-        // As when a screen reader listens: the offscreen platform has no bridge to turn it on.
-        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
-        previousHandler = QAccessible::installUpdateHandler(listen);
-    }
-    void cleanupTestCase()
-    {
-        QAccessible::installUpdateHandler(previousHandler);
-        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
-    }
-
-    // Each Next, Back and Finish tells the reader where the learner is now, once: a page
-    // politely, the result at once. From Qt 6.8 on the toolkit's own announcement says it,
-    // and no notification object is left in the window.
-    void eachPressIsAnnounced_data()
-    {
-        QTest::addColumn<QString>("presses");   // N Next, B Back, F Finish
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("details");
-        QTest::addColumn<QString>("announced");   // the one announcement from Qt 6.8 on
-        QTest::newRow("Next to exercise I") << "N" << "LECTURE, 5 x 2 = 10"
-            << "Complétez les phrases en vous servant du texte:"
-            << "LECTURE, 5 x 2 = 10. Complétez les phrases en vous servant du texte:";
-        QTest::newRow("Next to exercise II") << "NN" << "VOCABULAIRE, 5 x 2 = 10"
-            << "II. Écrivez vis-à-vis des mots et expressions français leurs équivalents "
-               "ukrainiens:"
-            << "VOCABULAIRE, 5 x 2 = 10. II. Écrivez vis-à-vis des mots et expressions "
-               "français leurs équivalents ukrainiens:";
-        QTest::newRow("Back to the reading") << "NB" << "LECTURE" << "I. Lisez le texte:"
-            << "LECTURE. I. Lisez le texte:";
-        QTest::newRow("Next to exercise VI") << "NNNNNN" << "GRAMMAIRE, 5 x 2 = 10"
-            << "VI. Complétez les phrases par les formes impersonnelles du verbe suivantes:"
-            << "GRAMMAIRE, 5 x 2 = 10. VI. Complétez les phrases par les formes "
-               "impersonnelles du verbe suivantes:";
-        QTest::newRow("Back to exercise V") << "NNNNNNB" << "VOCABULAIRE, 10 x 2 = 20"
-            << "V. Distribuez les drogues en trois colonnes selon leurs effets:"
-            << "VOCABULAIRE, 10 x 2 = 20. V. Distribuez les drogues en trois colonnes selon "
-               "leurs effets:";
-        QTest::newRow("Finish, nothing answered") << "NNNNNNF"
-            << "Nombre de points: 0, Votre note: Mal!" << "RÉSULTAT, Au total: 70 points"
-            << "Nombre de points: 0, Votre note: Mal! RÉSULTAT, Au total: 70 points";
-    }
-    void eachPressIsAnnounced()
-    {
-        QFETCH(QString, presses);
-        QFETCH(QString, message);
-        QFETCH(QString, details);
-        QFETCH(QString, announced);
-        auto w = windowForTheKeyboard();
-        for (const QChar step : presses)
-            QVERIFY(step == 'N' ? pressNext(w.get()) : step == 'B' ? pressBack(w.get())
-                                                                 : pressFinish(w.get()));
-        QCOMPARE(notices.size(), presses.size());
-#if TOOLKIT_ANNOUNCES
-        QCOMPARE(notices.last().message, announced);
-        QCOMPARE(notices.last().assertive, presses.endsWith('F'));
-        QCOMPARE(notificationsIn(reader(w.get())), 0);
-#else
-        QCOMPARE(notices.last().message, message);
-        QCOMPARE(notices.last().details, details);
-#endif
-    }
-
-    // Finish tells the result once, in turn with the focus. The toolkit's announcement comes
-    // right after the focus reaches the review, before any label of the review is written:
-    // after the review's two hundred events it came ten seconds late, or never. A notification
-    // object is shown after the review is written: shown before, Orca 43 never said it.
-    void resultIsToldInTurn()
-    {
-        auto w = windowForTheKeyboard();
-        QVERIFY(goToPage(w.get(), 6));
-        QVERIFY(tabTo("pushButton_3"));
-        sent.clear();
-        notices.clear();
-        press(Qt::Key_Space);
-        int focusAt = -1;
-        int toldAt = -1;
-        int lastLabelAt = -1;
-        QStringList changedBefore;
-        for (int i = 0; i < sent.size(); ++i) {
-            if (sent[i].type == QAccessible::Focus && focusAt < 0)
-                focusAt = i;
-            if (sent[i].told && toldAt < 0)
-                toldAt = i;
-            if (sent[i].type != QAccessible::NameChanged || !sent[i].label)
-                continue;
-            lastLabelAt = i;
-            if (toldAt < 0)
-                changedBefore.append(sent[i].object);
-        }
-        QVERIFY(focusAt >= 0);
-        QVERIFY2(toldAt > focusAt, qPrintable(QString::number(toldAt)));
-        QCOMPARE(notices.size(), 1);
-        if (!accessible::Announcer::toolkitAnnounces) {
-            QVERIFY2(toldAt > lastLabelAt, qPrintable(QString::number(lastLabelAt - toldAt)));
-            return;
-        }
-        QVERIFY2(toldAt - focusAt <= 8, qPrintable(QString::number(toldAt - focusAt)));
-        QCOMPARE(changedBefore, QStringList({"type_label", "total_label", "label_mark",
-                                             "label_mark_2"}));
-    }
-
-    // Entering a page, the reader passes through no layered pane: Orca spoke one, "layered
-    // pane 0 items", before the question on each page and before each review cell.
-    void noLayerBeforeTheFocus_data()
-    {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<QString>("target");   // "" for the first review cell after Finish
-        QTest::newRow("exercise I, question 1") << 1 << "rb1_1";
-        QTest::newRow("exercise II, list 1") << 2 << "cbv2_1";
-        QTest::newRow("exercise VI, list 1") << 6 << "cbg6_1";
-        QTest::newRow("review tab 1, cell 1") << 6 << "";
-    }
-    void noLayerBeforeTheFocus()
-    {
-        QFETCH(int, page);
-        QFETCH(QString, target);
-        auto w = windowForTheKeyboard();
-        QVERIFY(goToPage(w.get(), page));
-        if (target.isEmpty()) {
-            QVERIFY(tabTo("pushButton_3"));
-            press(Qt::Key_Space);
-            press(Qt::Key_Tab);
-        } else {
-            QVERIFY(tabTo(target));
-        }
-        const QVector<QAccessible::Role> roles = rolesAbove(reader(focused()));
-        QVERIFY(roles.contains(QAccessible::Window));
-        QVERIFY2(!roles.contains(QAccessible::LayeredPane), qPrintable(heard(focused())));
-    }
-
-    // Flat review reads each line once: a label that its answer list or its review cell
-    // already says is not shown to the reader as well.
-    void eachLineIsReviewedOnce()
-    {
-        auto w = windowForTheKeyboard();
-        QVERIFY(goToPage(w.get(), 2));
-        QVERIFY(tabTo("cbv2_1"));
-        press(Qt::Key_Down);
-        press(Qt::Key_Down);
-        QStringList names;
-        collectShown(reader(stack(w.get())->currentWidget()), &names);
-        QCOMPARE(names, QStringList({
-            "II. Écrivez vis-à-vis des mots et expressions français leurs équivalents "
-            "ukrainiens:",
-            "1) centraliser les renseignements: b) збирати відомості",
-            "2) servir de liaison", "3) la livraison surveillée",
-            "4) une opération d'infiltration", "5) apporter un concours"}));
-
-        QVERIFY(goToPage(w.get(), 6));
-        QVERIFY(tabTo("pushButton_3"));
-        press(Qt::Key_Space);
-        names.clear();
-        collectShown(reader(w->findChild<QTabWidget *>()->currentWidget()), &names);
-        QCOMPARE(names, QStringList({
-            "I. Complétez les phrases en vous servant du texte:",
-            "1. L'héroïne est ...: Відповіді нема. Неправильна відповідь",
-            "2. L'héroïne se présente sous la forme ...: Відповіді нема. Неправильна відповідь",
-            "3. Les effets de la consommation de l'héroïne sont ...: Відповіді нема. "
-            "Неправильна відповідь",
-            "4. L'usage de l'héroïne entraîne ...: Відповіді нема. Неправильна відповідь",
-            "5. La surdose à l'héroïne provoque ...: Відповіді нема. Неправильна відповідь"}));
-    }
-
-    // An answer list is heard by its item, before and after a choice, with the option chosen;
-    // Down on a closed list says the new option.
-    void listsKeepTheirItem_data()
-    {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<int>("option");
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("after");
-        QTest::newRow("cbv2_1") << 2 << 1 << "1) centraliser les renseignements"
-                                << "1) centraliser les renseignements: b) збирати відомості";
-        QTest::newRow("cbg5_9") << 5 << 2 << "9) Héroïne" << "9) Héroïne: Les dépresseurs";
-    }
-    void listsKeepTheirItem()
-    {
-        QFETCH(int, page);
-        QFETCH(int, option);
-        QFETCH(QString, before);
-        QFETCH(QString, after);
-        auto w = windowForTheKeyboard();
-        QVERIFY(goToPage(w.get(), page));
-        QComboBox *answers = list(w.get(), QTest::currentDataTag());
-        QCOMPARE(heard(answers), before);
-        QVERIFY(tabTo(QTest::currentDataTag()));
-        notices.clear();
-        for (int o = 0; o <= option; ++o)
-            press(Qt::Key_Down);
-        QCOMPARE(heard(answers), after);
-        QCOMPARE(notices.size(), option + 1);
-        QCOMPARE(notices.last().message, after.section(": ", 1));
-    }
-
-    // After Finish, Tab walks the answers of the tab shown; each says its item, the answer
-    // and whether it is right. Whatever shows the focus is no object to a reader: the tab reads
-    // as its heading and its answers, nothing nameless among them.
-    void reviewIsHeardByKeyboard()
-    {
-        auto w = windowForTheKeyboard();
-        QVERIFY(goToPage(w.get(), 1));
-        QVERIFY(clickRadio(radio(w.get(), "rb1_1")));   // right
-        QVERIFY(clickRadio(radio(w.get(), "rb2_1")));   // wrong
-        QVERIFY(goToPage(w.get(), 6));
-        QVERIFY(tabTo("pushButton_3"));
-        press(Qt::Key_Space);
-        // The verdict is said once, in the name: a description would say it again.
-        const QStringList expectedCells = {
-            "1. L'héroïne est ...: a) un produit toxique obtenu par synthèse à partir de la "
-            "morphine. Правильна відповідь|",
-            "2. L'héroïne se présente sous la forme ...: a) d'un liquide incolore et inodore. "
-            "Неправильна відповідь|",
-            "3. Les effets de la consommation de l'héroïne sont ...: Відповіді нема. "
-            "Неправильна відповідь|"};
-        for (const QString &cell : expectedCells) {
-            press(Qt::Key_Tab);
-            QAccessibleInterface *answer = reader(focused());
-            QCOMPARE(answer->text(QAccessible::Name) + '|'
-                         + answer->text(QAccessible::Description),
-                     cell);
-        }
-        QStringList names;
-        collectShown(reader(w->findChild<QTabWidget *>()->currentWidget()), &names, true);
-        QCOMPARE(names.size(), 6);
-        QCOMPARE(names.first(), QString("I. Complétez les phrases en vous servant du texte:"));
-        QCOMPARE(names[3] + '|', expectedCells.last());
-        QVERIFY2(!names.contains(QString()), qPrintable(names.join('\n')));
-    }
-
-    // Each object tells a reader the language it is written in, from Qt 6.10 on: the French
-    // texts French, the Ukrainian ones Ukrainian, an item with its answer as the item.
-    void languagesAreTold_data()
-    {
-        QTest::addColumn<QString>("widget");
-        QTest::addColumn<QString>("locale");
-        QTest::newRow("the passage") << "label_5" << "fr_FR";
-        QTest::newRow("the reading's instruction") << "label_2" << "fr_FR";
-        QTest::newRow("the section") << "type_label" << "fr_FR";
-        QTest::newRow("Далі") << "pushButton_2" << "uk_UA";
-        QTest::newRow("Назад") << "pushButton_1" << "uk_UA";
-        QTest::newRow("an option of question 1") << "rb1_1" << "fr_FR";
-        QTest::newRow("an item of exercise II") << "cbv2_1" << "fr_FR";
-    }
-    void languagesAreTold()
-    {
-#if QT_VERSION < QT_VERSION_CHECK(6, 10, 0)
-        QSKIP("the toolkit tells a reader an object's language from Qt 6.10 on");
-#else
-        QFETCH(QString, widget);
-        QFETCH(QString, locale);
-        auto w = freshWindow();
-        QWidget *shown = w->findChild<QWidget *>(widget);
-        QVERIFY(shown);
-        QAccessibleAttributesInterface *attributes = reader(shown)->attributesInterface();
-        QVERIFY(attributes);
-        const QVariant told = attributes->attributeValue(QAccessible::Attribute::Locale);
-        QCOMPARE(told.toLocale().name(), locale);
-#endif
-    }
-
-    // The passage reads line by line, each line shorter than its paragraph, in French.
-    void passageReadsByLine()
-    {
-        auto w = freshWindow();
-        QAccessibleTextInterface *text = reader(label(w.get(), "label_5"))->textInterface();
-        QVERIFY(text);
-        int start = -1;
-        int end = -1;
-        QCOMPARE(text->textAtOffset(0, QAccessible::LineBoundary, &start, &end).trimmed(),
-                 "L'HÉROÏNE");
-        const int tolerance = text->text(0, text->characterCount()).indexOf("tolérance");
-        const QString line = text->textAtOffset(tolerance, QAccessible::LineBoundary, &start, &end);
-        const QString paragraph =
-            text->textAtOffset(tolerance, QAccessible::ParagraphBoundary, &start, &end);
-        QVERIFY2(line.size() < paragraph.size(), qPrintable(line));
-        QVERIFY(paragraph.startsWith(line.trimmed()));
-        QCOMPARE(text->attributes(tolerance, &start, &end), "language:fr");
-        const QRect first = text->characterRect(0);
-        const QRect later = text->characterRect(tolerance);
-        QVERIFY(first.isValid() && later.top() > first.bottom());
-    }
+    void initTestCase();
+    void cleanupTestCase();
+    void eachPressIsAnnounced_data();
+    void eachPressIsAnnounced();
+    void resultIsToldInTurn();
+    void noLayerBeforeTheFocus_data();
+    void noLayerBeforeTheFocus();
+    void eachLineIsReviewedOnce();
+    void listsKeepTheirItem_data();
+    void listsKeepTheirItem();
+    void reviewIsHeardByKeyboard();
+    void languagesAreTold_data();
+    void languagesAreTold();
+    void passageReadsByLine();
 };
+
+void AccessibilityTest::initTestCase()
+{
+    prepare();
+    // As when a screen reader listens: the offscreen platform has no bridge to turn it on.
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    previousHandler = QAccessible::installUpdateHandler(listen);
+}
+
+void AccessibilityTest::cleanupTestCase()
+{
+    QAccessible::installUpdateHandler(previousHandler);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+}
+
+// Each Next, Back and Finish tells the reader where the learner is now, once: a page
+// politely, the result at once. From Qt 6.8 on the toolkit's own announcement says it,
+// and no notification object is left in the window.
+void AccessibilityTest::eachPressIsAnnounced_data()
+{
+    QTest::addColumn<QString>("presses");   // N Next, B Back, F Finish
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("details");
+    QTest::addColumn<QString>("announced");   // the one announcement from Qt 6.8 on
+    QTest::newRow("Next to exercise I") << "N" << "LECTURE, 5 x 2 = 10"
+        << "Complétez les phrases en vous servant du texte:"
+        << "LECTURE, 5 x 2 = 10. Complétez les phrases en vous servant du texte:";
+    QTest::newRow("Next to exercise II") << "NN" << "VOCABULAIRE, 5 x 2 = 10"
+        << "II. Écrivez vis-à-vis des mots et expressions français leurs équivalents "
+           "ukrainiens:"
+        << "VOCABULAIRE, 5 x 2 = 10. II. Écrivez vis-à-vis des mots et expressions "
+           "français leurs équivalents ukrainiens:";
+    QTest::newRow("Back to the reading") << "NB" << "LECTURE" << "I. Lisez le texte:"
+        << "LECTURE. I. Lisez le texte:";
+    QTest::newRow("Next to exercise VI") << "NNNNNN" << "GRAMMAIRE, 5 x 2 = 10"
+        << "VI. Complétez les phrases par les formes impersonnelles du verbe suivantes:"
+        << "GRAMMAIRE, 5 x 2 = 10. VI. Complétez les phrases par les formes "
+           "impersonnelles du verbe suivantes:";
+    QTest::newRow("Back to exercise V") << "NNNNNNB" << "VOCABULAIRE, 10 x 2 = 20"
+        << "V. Distribuez les drogues en trois colonnes selon leurs effets:"
+        << "VOCABULAIRE, 10 x 2 = 20. V. Distribuez les drogues en trois colonnes selon "
+           "leurs effets:";
+    QTest::newRow("Finish, nothing answered") << "NNNNNNF"
+        << "Nombre de points: 0, Votre note: Mal!" << "RÉSULTAT, Au total: 70 points"
+        << "Nombre de points: 0, Votre note: Mal! RÉSULTAT, Au total: 70 points";
+}
+
+void AccessibilityTest::eachPressIsAnnounced()
+{
+    QFETCH(QString, presses);
+    QFETCH(QString, message);
+    QFETCH(QString, details);
+    QFETCH(QString, announced);
+    auto w = windowForTheKeyboard();
+    for (const QChar step : presses)
+        QVERIFY(step == 'N' ? pressNext(w.get()) : step == 'B' ? pressBack(w.get())
+                                                             : pressFinish(w.get()));
+    QCOMPARE(notices.size(), presses.size());
+#if TOOLKIT_ANNOUNCES
+    QCOMPARE(notices.last().message, announced);
+    QCOMPARE(notices.last().assertive, presses.endsWith('F'));
+    QCOMPARE(notificationsIn(reader(w.get())), 0);
+#else
+    QCOMPARE(notices.last().message, message);
+    QCOMPARE(notices.last().details, details);
+#endif
+}
+
+// Finish tells the result once, in turn with the focus. The toolkit's announcement comes
+// right after the focus reaches the review, before any label of the review is written:
+// after the review's two hundred events it came ten seconds late, or never. A notification
+// object is shown after the review is written: shown before, Orca 43 never said it.
+void AccessibilityTest::resultIsToldInTurn()
+{
+    auto w = windowForTheKeyboard();
+    QVERIFY(goToPage(w.get(), 6));
+    QVERIFY(tabTo("pushButton_3"));
+    sent.clear();
+    notices.clear();
+    press(Qt::Key_Space);
+    int focusAt = -1;
+    int toldAt = -1;
+    int lastLabelAt = -1;
+    QStringList changedBefore;
+    for (int i = 0; i < sent.size(); ++i) {
+        if (sent[i].type == QAccessible::Focus && focusAt < 0)
+            focusAt = i;
+        if (sent[i].told && toldAt < 0)
+            toldAt = i;
+        if (sent[i].type != QAccessible::NameChanged || !sent[i].label)
+            continue;
+        lastLabelAt = i;
+        if (toldAt < 0)
+            changedBefore.append(sent[i].object);
+    }
+    QVERIFY(focusAt >= 0);
+    QVERIFY2(toldAt > focusAt, qPrintable(QString::number(toldAt)));
+    QCOMPARE(notices.size(), 1);
+    if (!accessible::Announcer::toolkitAnnounces) {
+        QVERIFY2(toldAt > lastLabelAt, qPrintable(QString::number(lastLabelAt - toldAt)));
+        return;
+    }
+    QVERIFY2(toldAt - focusAt <= 8, qPrintable(QString::number(toldAt - focusAt)));
+    QCOMPARE(changedBefore, QStringList({"type_label", "total_label", "label_mark",
+                                         "label_mark_2"}));
+}
+
+// Entering a page, the reader passes through no layered pane: Orca spoke one, "layered
+// pane 0 items", before the question on each page and before each review cell.
+void AccessibilityTest::noLayerBeforeTheFocus_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("target");   // "" for the first review cell after Finish
+    QTest::newRow("exercise I, question 1") << 1 << "rb1_1";
+    QTest::newRow("exercise II, list 1") << 2 << "cbv2_1";
+    QTest::newRow("exercise VI, list 1") << 6 << "cbg6_1";
+    QTest::newRow("review tab 1, cell 1") << 6 << "";
+}
+
+void AccessibilityTest::noLayerBeforeTheFocus()
+{
+    QFETCH(int, page);
+    QFETCH(QString, target);
+    auto w = windowForTheKeyboard();
+    QVERIFY(goToPage(w.get(), page));
+    if (target.isEmpty()) {
+        QVERIFY(tabTo("pushButton_3"));
+        press(Qt::Key_Space);
+        press(Qt::Key_Tab);
+    } else {
+        QVERIFY(tabTo(target));
+    }
+    const QVector<QAccessible::Role> roles = rolesAbove(reader(focused()));
+    QVERIFY(roles.contains(QAccessible::Window));
+    QVERIFY2(!roles.contains(QAccessible::LayeredPane), qPrintable(heard(focused())));
+}
+
+// Flat review reads each line once: a label that its answer list or its review cell
+// already says is not shown to the reader as well.
+void AccessibilityTest::eachLineIsReviewedOnce()
+{
+    auto w = windowForTheKeyboard();
+    QVERIFY(goToPage(w.get(), 2));
+    QVERIFY(tabTo("cbv2_1"));
+    press(Qt::Key_Down);
+    press(Qt::Key_Down);
+    QStringList names;
+    collectShown(reader(stack(w.get())->currentWidget()), &names);
+    QCOMPARE(names, QStringList({
+        "II. Écrivez vis-à-vis des mots et expressions français leurs équivalents "
+        "ukrainiens:",
+        "1) centraliser les renseignements: b) збирати відомості",
+        "2) servir de liaison", "3) la livraison surveillée",
+        "4) une opération d'infiltration", "5) apporter un concours"}));
+
+    QVERIFY(goToPage(w.get(), 6));
+    QVERIFY(tabTo("pushButton_3"));
+    press(Qt::Key_Space);
+    names.clear();
+    collectShown(reader(w->findChild<QTabWidget *>()->currentWidget()), &names);
+    QCOMPARE(names, QStringList({
+        "I. Complétez les phrases en vous servant du texte:",
+        "1. L'héroïne est ...: Відповіді нема. Неправильна відповідь",
+        "2. L'héroïne se présente sous la forme ...: Відповіді нема. Неправильна відповідь",
+        "3. Les effets de la consommation de l'héroïne sont ...: Відповіді нема. "
+        "Неправильна відповідь",
+        "4. L'usage de l'héroïne entraîne ...: Відповіді нема. Неправильна відповідь",
+        "5. La surdose à l'héroïne provoque ...: Відповіді нема. Неправильна відповідь"}));
+}
+
+// An answer list is heard by its item, before and after a choice, with the option chosen;
+// Down on a closed list says the new option.
+void AccessibilityTest::listsKeepTheirItem_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("cbv2_1") << 2 << 1 << "1) centraliser les renseignements"
+                            << "1) centraliser les renseignements: b) збирати відомості";
+    QTest::newRow("cbg5_9") << 5 << 2 << "9) Héroïne" << "9) Héroïne: Les dépresseurs";
+}
+
+void AccessibilityTest::listsKeepTheirItem()
+{
+    QFETCH(int, page);
+    QFETCH(int, option);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    auto w = windowForTheKeyboard();
+    QVERIFY(goToPage(w.get(), page));
+    QComboBox *answers = list(w.get(), QTest::currentDataTag());
+    QCOMPARE(heard(answers), before);
+    QVERIFY(tabTo(QTest::currentDataTag()));
+    notices.clear();
+    for (int o = 0; o <= option; ++o)
+        press(Qt::Key_Down);
+    QCOMPARE(heard(answers), after);
+    QCOMPARE(notices.size(), option + 1);
+    QCOMPARE(notices.last().message, after.section(": ", 1));
+}
+
+// After Finish, Tab walks the answers of the tab shown; each says its item, the answer
+// and whether it is right. Whatever shows the focus is no object to a reader: the tab reads
+// as its heading and its answers, nothing nameless among them.
+void AccessibilityTest::reviewIsHeardByKeyboard()
+{
+    auto w = windowForTheKeyboard();
+    QVERIFY(goToPage(w.get(), 1));
+    QVERIFY(clickRadio(radio(w.get(), "rb1_1")));   // right
+    QVERIFY(clickRadio(radio(w.get(), "rb2_1")));   // wrong
+    QVERIFY(goToPage(w.get(), 6));
+    QVERIFY(tabTo("pushButton_3"));
+    press(Qt::Key_Space);
+    // The verdict is said once, in the name: a description would say it again.
+    const QStringList expectedCells = {
+        "1. L'héroïne est ...: a) un produit toxique obtenu par synthèse à partir de la "
+        "morphine. Правильна відповідь|",
+        "2. L'héroïne se présente sous la forme ...: a) d'un liquide incolore et inodore. "
+        "Неправильна відповідь|",
+        "3. Les effets de la consommation de l'héroïne sont ...: Відповіді нема. "
+        "Неправильна відповідь|"};
+    for (const QString &cell : expectedCells) {
+        press(Qt::Key_Tab);
+        QAccessibleInterface *answer = reader(focused());
+        QCOMPARE(answer->text(QAccessible::Name) + '|'
+                     + answer->text(QAccessible::Description),
+                 cell);
+    }
+    QStringList names;
+    collectShown(reader(w->findChild<QTabWidget *>()->currentWidget()), &names, true);
+    QCOMPARE(names.size(), 6);
+    QCOMPARE(names.first(), QString("I. Complétez les phrases en vous servant du texte:"));
+    QCOMPARE(names[3] + '|', expectedCells.last());
+    QVERIFY2(!names.contains(QString()), qPrintable(names.join('\n')));
+}
+
+// Each object tells a reader the language it is written in, from Qt 6.10 on: the French
+// texts French, the Ukrainian ones Ukrainian, an item with its answer as the item.
+void AccessibilityTest::languagesAreTold_data()
+{
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("the passage") << "label_5" << "fr_FR";
+    QTest::newRow("the reading's instruction") << "label_2" << "fr_FR";
+    QTest::newRow("the section") << "type_label" << "fr_FR";
+    QTest::newRow("Далі") << "pushButton_2" << "uk_UA";
+    QTest::newRow("Назад") << "pushButton_1" << "uk_UA";
+    QTest::newRow("an option of question 1") << "rb1_1" << "fr_FR";
+    QTest::newRow("an item of exercise II") << "cbv2_1" << "fr_FR";
+}
+
+void AccessibilityTest::languagesAreTold()
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 10, 0)
+    QSKIP("the toolkit tells a reader an object's language from Qt 6.10 on");
+#else
+    QFETCH(QString, widget);
+    QFETCH(QString, locale);
+    auto w = freshWindow();
+    QWidget *shown = w->findChild<QWidget *>(widget);
+    QVERIFY(shown);
+    QAccessibleAttributesInterface *attributes = reader(shown)->attributesInterface();
+    QVERIFY(attributes);
+    const QVariant told = attributes->attributeValue(QAccessible::Attribute::Locale);
+    QCOMPARE(told.toLocale().name(), locale);
+#endif
+}
+
+// The passage reads line by line, each line shorter than its paragraph, in French.
+void AccessibilityTest::passageReadsByLine()
+{
+    auto w = freshWindow();
+    QAccessibleTextInterface *text = reader(label(w.get(), "label_5"))->textInterface();
+    QVERIFY(text);
+    int start = -1;
+    int end = -1;
+    QCOMPARE(text->textAtOffset(0, QAccessible::LineBoundary, &start, &end).trimmed(),
+             "L'HÉROÏNE");
+    const int tolerance = text->text(0, text->characterCount()).indexOf("tolérance");
+    const QString line = text->textAtOffset(tolerance, QAccessible::LineBoundary, &start, &end);
+    const QString paragraph =
+        text->textAtOffset(tolerance, QAccessible::ParagraphBoundary, &start, &end);
+    QVERIFY2(line.size() < paragraph.size(), qPrintable(line));
+    QVERIFY(paragraph.startsWith(line.trimmed()));
+    QCOMPARE(text->attributes(tolerance, &start, &end), "language:fr");
+    const QRect first = text->characterRect(0);
+    const QRect later = text->characterRect(tolerance);
+    QVERIFY(first.isValid() && later.top() > first.bottom());
+}
 
 QTEST_MAIN(AccessibilityTest)
 #include "tst_accessibility.moc"

@@ -315,119 +315,135 @@ class ScreensTest : public QObject
     QFont startFont;
 
 public:
-    // Drawn as on a plain 96-dpi desktop, also when started by hand, unless a platform is named.
-    static void initMain()
-    {
-        if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-            return;
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qputenv("QT_FONT_DPI", "96");
-    }
-
+    static void initMain();
 private slots:
-    void initTestCase()
-    {
-        prepare();
-        startFont = QApplication::font();
-        const QStringList installed = QFontDatabase().families();
-        for (const char *family : {"Trebuchet MS", "Tahoma"}) {
-            if (installed.contains(family))
-                askedFamilies << QString(family);
-        }
-    }
-
+    void initTestCase();
     void cleanup() { QApplication::setFont(startFont); }   // as the next test expects it
 
-    void looksAsReviewed_data() { addScreenRows(); }
-    void looksAsReviewed()
-    {
-        QFETCH(int, screen);
-        QFETCH(bool, otherDesktop);
-        if (!askedFamilies.isEmpty())
-            QSKIP(qPrintable("The pictures were drawn with the program's own faces, which stand in "
-                "for Trebuchet MS and Tahoma; this machine has " + askedFamilies.join(" and ")
-                + " installed, so the window draws with them and is not compared. Texts were "
-                "checked whole."));
-        const auto w = windowOn(screen, otherDesktop);
-        QVERIFY(w);
-        const QImage shot = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QString name = QString(QTest::currentDataTag()).section(',', 0, 0);
-        const QString file = QString(FLE_REFERENCE_DIR "/%1.png").arg(name);
-        if (qEnvironmentVariableIsSet("FLE_MAKE_REFERENCES") && !otherDesktop)
-            QVERIFY2(shot.save(file), qPrintable(file));
-        const QImage reference = QImage(file).convertToFormat(QImage::Format_RGB32);
-        QVERIFY2(reference.size() == shot.size(), qPrintable(file + " missing or not 800x600"));
-        QImage diff = reference.convertToFormat(QImage::Format_Grayscale8)
-                          .convertToFormat(QImage::Format_RGB32);
-        const QVector<QRect> patches = changedPatches(shot, reference, &diff);
-        if (patches.isEmpty())
-            return;
-        QDir().mkpath("screen-diffs");
-        const QString saved = "screen-diffs/" + name + (otherDesktop ? "-other-desktop" : "");
-        diff.save(saved + "-diff.png");
-        shot.save(saved + ".png");
-        const QString where = QDir::current().filePath(saved + "-diff.png");
-        for (const QRect &patch : patches) {
-            if (drawnOtherwise(patch))
-                continue;
-            QFAIL(qPrintable(QString("%1 differs from its picture in %2,%3 %4x%5, more than a "
-                "glyph or a line drawn otherwise (red in %6)").arg(name).arg(patch.x())
-                .arg(patch.y()).arg(patch.width()).arg(patch.height()).arg(where)));
-        }
-        qInfo("%s: %d glyphs or lines drawn a little otherwise, none moved (red in %s)",
-              qPrintable(name),
-              int(patches.size()), qPrintable(where));
-    }
-
-    // Tab from the tab bar after Finish shows a focus frame on each answer of the tab in turn,
-    // 2 px inside it, and only there: the answer left shows as it did before the focus came.
-    void focusFrameFollowsTab()
-    {
-        const auto w = windowOn(7, false);
-        QVERIFY(w);
-        QApplication::setActiveWindow(w.get());
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        QVector<QLabel *> cells;
-        QVector<QImage> unfocused;
-        for (const char *name : {"res", "res_2", "res_3", "res_4", "res_5"}) {
-            cells << label(w.get(), name);
-            QVERIFY(cells.last());
-            unfocused << w->grab(QRect(cells.last()->mapTo(w.get(), QPoint()),
-                                       cells.last()->size())).toImage();
-        }
-        for (int k = 0; k <= cells.size(); ++k) {
-            QTest::keyClick(focused(), Qt::Key_Tab);
-            for (int c = 0; c < cells.size(); ++c) {
-                const QImage shown = w->grab(QRect(cells[c]->mapTo(w.get(), QPoint()),
-                                                   cells[c]->size())).toImage();
-                QRect changed;
-                for (int y = 0; y < shown.height(); ++y)
-                    for (int x = 0; x < shown.width(); ++x)
-                        if (shown.pixel(x, y) != unfocused[c].pixel(x, y))
-                            changed |= QRect(x, y, 1, 1);
-                // The frame and all within it, 2 px inside the answer on every side.
-                const QRect framed = c == k ? cells[c]->rect().adjusted(2, 2, -2, -2) : QRect();
-                const QString where = QString("%1 after %2 Tab: changed %3,%4 %5x%6")
-                    .arg(cells[c]->objectName()).arg(k + 1).arg(changed.x()).arg(changed.y())
-                    .arg(changed.width()).arg(changed.height());
-                QVERIFY2(changed == framed, qPrintable(where));
-            }
-        }
-        QCOMPARE(focused()->objectName(), QString("close_button"));
-    }
-
-    // Each text shows whole, each answer list's options too.
-    void textsShowWhole_data() { addScreenRows(); }
-    void textsShowWhole()
-    {
-        QFETCH(int, screen);
-        QFETCH(bool, otherDesktop);
-        const auto w = windowOn(screen, otherDesktop);
-        QVERIFY(w);
-        const QString cut = firstCutText(w.get());
-        QVERIFY2(cut.isEmpty(), qPrintable(cut));
-    }
+    void looksAsReviewed_data();
+    void looksAsReviewed();
+    void focusFrameFollowsTab();
+    void textsShowWhole_data();
+    void textsShowWhole();
 };
+
+// Drawn as on a plain 96-dpi desktop, also when started by hand, unless a platform is named.
+void ScreensTest::initMain()
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_FONT_DPI", "96");
+}
+
+void ScreensTest::initTestCase()
+{
+    prepare();
+    startFont = QApplication::font();
+    const QStringList installed = QFontDatabase().families();
+    for (const char *family : {"Trebuchet MS", "Tahoma"}) {
+        if (installed.contains(family))
+            askedFamilies << QString(family);
+    }
+}
+
+void ScreensTest::looksAsReviewed_data()
+{
+    addScreenRows();
+}
+
+void ScreensTest::looksAsReviewed()
+{
+    QFETCH(int, screen);
+    QFETCH(bool, otherDesktop);
+    if (!askedFamilies.isEmpty())
+        QSKIP(qPrintable("The pictures were drawn with the program's own faces, which stand in "
+            "for Trebuchet MS and Tahoma; this machine has " + askedFamilies.join(" and ")
+            + " installed, so the window draws with them and is not compared. Texts were "
+            "checked whole."));
+    const auto w = windowOn(screen, otherDesktop);
+    QVERIFY(w);
+    const QImage shot = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QString name = QString(QTest::currentDataTag()).section(',', 0, 0);
+    const QString file = QString(FLE_REFERENCE_DIR "/%1.png").arg(name);
+    if (qEnvironmentVariableIsSet("FLE_MAKE_REFERENCES") && !otherDesktop)
+        QVERIFY2(shot.save(file), qPrintable(file));
+    const QImage reference = QImage(file).convertToFormat(QImage::Format_RGB32);
+    QVERIFY2(reference.size() == shot.size(), qPrintable(file + " missing or not 800x600"));
+    QImage diff = reference.convertToFormat(QImage::Format_Grayscale8)
+                      .convertToFormat(QImage::Format_RGB32);
+    const QVector<QRect> patches = changedPatches(shot, reference, &diff);
+    if (patches.isEmpty())
+        return;
+    QDir().mkpath("screen-diffs");
+    const QString saved = "screen-diffs/" + name + (otherDesktop ? "-other-desktop" : "");
+    diff.save(saved + "-diff.png");
+    shot.save(saved + ".png");
+    const QString where = QDir::current().filePath(saved + "-diff.png");
+    for (const QRect &patch : patches) {
+        if (drawnOtherwise(patch))
+            continue;
+        QFAIL(qPrintable(QString("%1 differs from its picture in %2,%3 %4x%5, more than a "
+            "glyph or a line drawn otherwise (red in %6)").arg(name).arg(patch.x())
+            .arg(patch.y()).arg(patch.width()).arg(patch.height()).arg(where)));
+    }
+    qInfo("%s: %d glyphs or lines drawn a little otherwise, none moved (red in %s)",
+          qPrintable(name),
+          int(patches.size()), qPrintable(where));
+}
+
+// Tab from the tab bar after Finish shows a focus frame on each answer of the tab in turn,
+// 2 px inside it, and only there: the answer left shows as it did before the focus came.
+void ScreensTest::focusFrameFollowsTab()
+{
+    const auto w = windowOn(7, false);
+    QVERIFY(w);
+    QApplication::setActiveWindow(w.get());
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QVector<QLabel *> cells;
+    QVector<QImage> unfocused;
+    for (const char *name : {"res", "res_2", "res_3", "res_4", "res_5"}) {
+        cells << label(w.get(), name);
+        QVERIFY(cells.last());
+        unfocused << w->grab(QRect(cells.last()->mapTo(w.get(), QPoint()),
+                                   cells.last()->size())).toImage();
+    }
+    for (int k = 0; k <= cells.size(); ++k) {
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        for (int c = 0; c < cells.size(); ++c) {
+            const QImage shown = w->grab(QRect(cells[c]->mapTo(w.get(), QPoint()),
+                                               cells[c]->size())).toImage();
+            QRect changed;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    if (shown.pixel(x, y) != unfocused[c].pixel(x, y))
+                        changed |= QRect(x, y, 1, 1);
+            // The frame and all within it, 2 px inside the answer on every side.
+            const QRect framed = c == k ? cells[c]->rect().adjusted(2, 2, -2, -2) : QRect();
+            const QString where = QString("%1 after %2 Tab: changed %3,%4 %5x%6")
+                .arg(cells[c]->objectName()).arg(k + 1).arg(changed.x()).arg(changed.y())
+                .arg(changed.width()).arg(changed.height());
+            QVERIFY2(changed == framed, qPrintable(where));
+        }
+    }
+    QCOMPARE(focused()->objectName(), QString("close_button"));
+}
+
+// Each text shows whole, each answer list's options too.
+void ScreensTest::textsShowWhole_data()
+{
+    addScreenRows();
+}
+
+void ScreensTest::textsShowWhole()
+{
+    QFETCH(int, screen);
+    QFETCH(bool, otherDesktop);
+    const auto w = windowOn(screen, otherDesktop);
+    QVERIFY(w);
+    const QString cut = firstCutText(w.get());
+    QVERIFY2(cut.isEmpty(), qPrintable(cut));
+}
 
 // The program's own start-up around the application object, so that options such as -style
 // and a scaled screen apply as they do to the program.
