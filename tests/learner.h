@@ -117,9 +117,18 @@ inline bool tabTo(const QString &name)
 // Walks with Next or Back to the given page of the stack (0 to 6).
 inline bool goToPage(QWidget *w, int page)
 {
-    while (pageShown(w) != page)
-        if (pageShown(w) < 0 || !(pageShown(w) < page ? pressNext(w) : pressBack(w)))
+    for (int from = pageShown(w); from != page; from = pageShown(w)) {
+        const bool forward = from < page;
+        if (from < 0 || !(forward ? pressNext(w) : pressBack(w)))
             return false;
+        // One page a press: a Next or Back that skips a page or stays fails the walk at once.
+        const int expected = forward ? from + 1 : from - 1;
+        if (pageShown(w) != expected) {
+            qWarning("%s on page %d showed page %d, not %d", forward ? "Next" : "Back", from,
+                     pageShown(w), expected);
+            return false;
+        }
+    }
     return true;
 }
 } // namespace learner
