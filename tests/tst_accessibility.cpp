@@ -244,6 +244,27 @@ private slots:
         QVERIFY2(!roles.contains(QAccessible::LayeredPane), qPrintable(heard(focused())));
     }
 
+    // A question of exercise I is said once as the focus comes to one of its options. Its box
+    // is named by the question and labelled by the one widget that holds the options: Orca 48
+    // and later say the question as the options' group and take such a box for mere layout;
+    // without the relation they said it again as the box around the option.
+    void questionIsSaidOnce()
+    {
+        auto w = windowForTheKeyboard();
+        QVERIFY(goToPage(w.get(), 1));
+        QVERIFY(tabTo("rb2_1"));
+        QAccessibleInterface *holder = reader(focused())->parent();
+        QAccessibleInterface *box = holder->parent();
+        QCOMPARE(holder->text(QAccessible::Name), "");
+        QCOMPARE(box->text(QAccessible::Name), "2. L'héroïne se présente sous la forme ...");
+        const auto labels = box->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.first().first->object(), holder->object());
+        const auto labelled = box->relations(QAccessible::Labelled);
+        QCOMPARE(labelled.size(), 1);
+        QCOMPARE(labelled.first().first->object(), holder->object());
+    }
+
     // Flat review reads each line once: a label that its answer list or its review cell
     // already says is not shown to the reader as well.
     void eachLineIsReviewedOnce()
