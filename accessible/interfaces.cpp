@@ -7,6 +7,7 @@
 #include "focusframe.h"
 #include "optionholder.h"
 #include "plainlabel.h"
+#include "questionbox.h"
 #include "readabletext.h"
 #include "spoken.h"
 #include "unseen.h"
@@ -86,6 +87,8 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
     // 0 items", each time the focus entered a page, before the question.
     if (className == QLatin1String("QStackedWidget"))
         return new WidgetInterface(widget, QAccessible::Client);
+    if (className == QLatin1String("QGroupBox") && !static_cast<QGroupBox *>(widget)->isCheckable())
+        return new QuestionBox(static_cast<QGroupBox *>(widget));
     if (className == QLatin1String("QWidget") && qobject_cast<QGroupBox *>(widget->parentWidget()))
         return new OptionHolder(widget);
     return nullptr;

@@ -117,6 +117,7 @@ private slots:
     void resultIsToldInTurn();
     void noLayerBeforeTheFocus_data();
     void noLayerBeforeTheFocus();
+    void questionIsSaidOnce();
     void eachLineIsReviewedOnce();
     void listsKeepTheirItem_data();
     void listsKeepTheirItem();
@@ -260,6 +261,27 @@ void AccessibilityTest::noLayerBeforeTheFocus()
     const QVector<QAccessible::Role> roles = rolesAbove(reader(focused()));
     QVERIFY(roles.contains(QAccessible::Window));
     QVERIFY2(!roles.contains(QAccessible::LayeredPane), qPrintable(heard(focused())));
+}
+
+// A question of exercise I is said once as the focus comes to one of its options. Its box
+// is named by the question and labelled by the one widget that holds the options: Orca 48
+// and later say the question as the options' group and take such a box for mere layout;
+// without the relation they said it again as the box around the option.
+void AccessibilityTest::questionIsSaidOnce()
+{
+    auto w = windowForTheKeyboard();
+    QVERIFY(goToPage(w.get(), 1));
+    QVERIFY(tabTo("rb2_1"));
+    QAccessibleInterface *holder = reader(focused())->parent();
+    QAccessibleInterface *box = holder->parent();
+    QCOMPARE(holder->text(QAccessible::Name), "");
+    QCOMPARE(box->text(QAccessible::Name), "2. L'héroïne se présente sous la forme ...");
+    const auto labels = box->relations(QAccessible::Label);
+    QCOMPARE(labels.size(), 1);
+    QCOMPARE(labels.first().first->object(), holder->object());
+    const auto labelled = box->relations(QAccessible::Labelled);
+    QCOMPARE(labelled.size(), 1);
+    QCOMPARE(labelled.first().first->object(), holder->object());
 }
 
 // Flat review reads each line once: a label that its answer list or its review cell

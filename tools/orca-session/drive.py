@@ -14,6 +14,7 @@ Orca's desktop keyboard layout: KP_Add say all, KP_Enter where am I, Insert+KP_E
 window title, KP_Subtract flat review on/off, Insert+KP_Home its top line,
 KP_Page_Up its next line.
 """
+import ctypes
 import os
 import subprocess
 import sys
@@ -23,7 +24,9 @@ out, program = sys.argv[1], int(sys.argv[2])
 late = os.environ.get("FLAT_REVIEW") == "late"
 speech_file = os.path.join(out, "speech.txt")
 transcript = []
-KEY_ECHO = {"tab", "space", "return", "enter", "left shift", "left alt", "plus", "dash"}
+# Orca's echo of the keys pressed; Orca 48 and 51 echo Insert too, Orca 51 the keypad's + and -.
+KEY_ECHO = {"tab", "space", "return", "enter", "left shift", "left alt", "plus", "dash", "insert",
+            "+", "-"}
 
 
 def spoken_since(offset, quiet=0.8, longest=8.0):
@@ -52,10 +55,37 @@ def xdotool(*args):
     return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.split()
 
 
+_x11 = ctypes.CDLL("libX11.so.6")
+_x11.XOpenDisplay.restype = ctypes.c_void_p
+_x11.XStringToKeysym.restype = ctypes.c_ulong
+_x11.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+_display = _x11.XOpenDisplay(None)
+
+
+def press(name):
+    """Presses a key or a chord ("Insert+KP_Home") as fingers do, the last key released first.
+
+    xdotool's own chords release the keys in the order they were pressed, the modifier first;
+    Orca 51 then takes the next flat review key for a new start and reviews from the focus.
+    Keypad keys go by keycode: by name, xdotool may add a modifier it takes the key to need
+    (with Debian testing's keyboard description, Alt with KP_Add and KP_Subtract, which Orca 51
+    then does not take for say all or flat review); a keycode is sent as it is."""
+    keys = [keycode(part) for part in name.split("+")]
+    steps = [["keydown", k] for k in keys] + [["keyup", k] for k in reversed(keys)]
+    xdotool(*[word for step in steps for word in step])
+
+
+def keycode(part):
+    if not part.startswith("KP_"):
+        return part
+    code = _x11.XKeysymToKeycode(_display, _x11.XStringToKeysym(part.encode()))
+    return str(code) if code else part
+
+
 def key(name, what="", quiet=0.8):
     """Presses one key (xdotool syntax: Tab, space, Insert+KP_Home); returns what was said."""
     offset = os.path.getsize(speech_file)
-    xdotool("key", name)
+    press(name)
     said = spoken_since(offset, quiet)
     transcript.append(name + (f"  ({what})" if what else ""))
     transcript.extend(f"    > {line}" for line in said)

@@ -55,6 +55,10 @@ for _ in $(seq 50); do [ -s "$out/display" ] && break; sleep 0.1; done
 [ -s "$out/display" ] || { echo "Xvfb did not start; see $out/xvfb.log" >&2; exit 1; }
 export DISPLAY=:$(head -1 "$out/display")
 
+# The keyboard focus on the root window, where a desktop leaves it with no window focused.
+# Xvfb starts with none ("pointer root"): there Orca 51's key grabs fail, and it never takes
+# Insert for its modifier key, so Insert+KP_Home and the other Orca keys are not its commands.
+xdotool windowfocus "$(xdotool search --maxdepth 0 --name '' | head -1)"
 eval "$(dbus-launch --sh-syntax)"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$out/atspi.log" 2>&1 &
 pids+=($!)
