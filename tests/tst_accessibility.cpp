@@ -318,7 +318,9 @@ void AccessibilityTest::eachLineIsReviewedOnce()
 }
 
 // An answer list is heard by its item, before and after a choice, with the option chosen;
-// Down on a closed list says the new option.
+// Down on a closed list says the new option. From Qt 6.8 on the reader says it itself, as
+// the list's name changes, and the list tells an empty value text, so that the option is
+// not said a second time after the name.
 void AccessibilityTest::listsKeepTheirItem_data()
 {
     QTest::addColumn<int>("page");
@@ -345,8 +347,18 @@ void AccessibilityTest::listsKeepTheirItem()
     for (int o = 0; o <= option; ++o)
         press(Qt::Key_Down);
     QCOMPARE(heard(answers), after);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QCOMPARE(notices.size(), 0);
+    QAccessibleAttributesInterface *attributes = reader(answers)->attributesInterface();
+    QVERIFY(attributes);
+    const QVariant custom = attributes->attributeValue(QAccessible::Attribute::Custom);
+    const auto told = custom.value<QHash<QString, QString>>();
+    QVERIFY(told.contains("valuetext"));
+    QCOMPARE(told.value("valuetext"), "");
+#else
     QCOMPARE(notices.size(), option + 1);
     QCOMPARE(notices.last().message, after.section(": ", 1));
+#endif
 }
 
 // After Finish, Tab walks the answers of the tab shown; each says its item, the answer
