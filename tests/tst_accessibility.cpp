@@ -115,6 +115,8 @@ private slots:
     void eachPressIsAnnounced_data();
     void eachPressIsAnnounced();
     void resultIsToldInTurn();
+    void pageIsToldBeforeTheFocusMoves_data();
+    void pageIsToldBeforeTheFocusMoves();
     void noLayerBeforeTheFocus_data();
     void noLayerBeforeTheFocus();
     void questionIsSaidOnce();
@@ -231,6 +233,43 @@ void AccessibilityTest::resultIsToldInTurn()
     QVERIFY2(toldAt - focusAt <= 8, qPrintable(QString::number(toldAt - focusAt)));
     QCOMPARE(changedBefore, QStringList({"type_label", "total_label", "label_mark",
                                          "label_mark_2"}));
+}
+
+// Where the button pressed hides, on exercise VI and on the reading page, the focus passes
+// on to the next control, and the reader says where it went: the page is told first.
+void AccessibilityTest::pageIsToldBeforeTheFocusMoves_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("pressed");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("Next to exercise VI") << 5 << "pushButton_2" << "cbg6_1";
+    QTest::newRow("Back to the reading") << 1 << "pushButton_1" << "pushButton_2";
+}
+
+void AccessibilityTest::pageIsToldBeforeTheFocusMoves()
+{
+    QFETCH(int, page);
+    QFETCH(QString, pressed);
+    QFETCH(QString, focus);
+    auto w = windowForTheKeyboard();
+    QVERIFY(goToPage(w.get(), page));
+    QVERIFY(tabTo(pressed));
+    sent.clear();
+    notices.clear();
+    press(Qt::Key_Space);
+    int toldAt = -1;
+    int focusAt = -1;
+    for (int i = 0; i < sent.size(); ++i) {
+        if (sent[i].told && toldAt < 0)
+            toldAt = i;
+        if (sent[i].type == QAccessible::Focus && focusAt < 0)
+            focusAt = i;
+    }
+    QCOMPARE(notices.size(), 1);
+    QVERIFY(toldAt >= 0);
+    QVERIFY2(focusAt > toldAt, qPrintable(QString::number(focusAt - toldAt)));
+    QCOMPARE(sent[focusAt].object, focus);
+    QCOMPARE(focused()->objectName(), focus);
 }
 
 // Entering a page, the reader passes through no layered pane: Orca spoke one, "layered
