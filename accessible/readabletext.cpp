@@ -48,12 +48,39 @@ QString ReadableText::textAtOffset(int offset, QAccessible::TextBoundaryType bou
         *endOffset = count;
         return plain();
     }
-    QTextCursor cursor(laidOut());
-    cursor.setPosition(offset == count && offset > 0 ? offset - 1 : offset);
-    const QPair<int, int> range = QAccessible::qAccessibleTextBoundaryHelper(cursor, boundary);
+    const int at = offset == count && offset > 0 ? offset - 1 : offset;
+    QPair<int, int> range;
+    if (boundary == QAccessible::LineBoundary) {
+        range = lineAt(at);
+    } else {
+        QTextCursor cursor(laidOut());
+        cursor.setPosition(at);
+        range = QAccessible::qAccessibleTextBoundaryHelper(cursor, boundary);
+    }
+    // A line or a paragraph ends after the break that ends it, where the next one begins: a
+    // reader that asked for the line at a line's end got the same line again, and Orca 48 and
+    // later read the first line of the passage twice.
+    const bool byLines = boundary == QAccessible::LineBoundary
+        || boundary == QAccessible::ParagraphBoundary;
+    if (byLines && range.second < count && plain().at(range.second) == QLatin1Char('\n'))
+        ++range.second;
     *startOffset = range.first;
     *endOffset = range.second;
     return text(range.first, range.second);
+}
+
+QPair<int, int> ReadableText::lineAt(int offset) const
+{
+    // The line the character at the offset is on: where a line wraps, the cursor between the
+    // two lines stands at the end of the first, and the toolkit's helper gave the first.
+    const QTextBlock block = laidOut()->findBlock(offset);
+    if (!block.isValid() || !block.layout())
+        return {offset, offset};
+    const QTextLine line = block.layout()->lineForTextPosition(offset - block.position());
+    if (!line.isValid())
+        return {block.position(), block.position() + block.length() - 1};
+    const int start = block.position() + line.textStart();
+    return {start, start + line.textLength()};
 }
 
 QString ReadableText::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary,

@@ -51,6 +51,9 @@ private:
 
     QString plain() const { return laidOut()->toPlainText(); }
 
+    // Where the line the character at an offset is on begins and ends, its break left out.
+    QPair<int, int> lineAt(int offset) const;
+
     // The label's text in the label's font, as wide as its contents, laid out anew whenever
     // the text, font or width changed since the last time.
     QTextDocument *laidOut() const;

@@ -487,6 +487,18 @@ void AccessibilityTest::passageReadsByLine()
     const QRect first = text->characterRect(0);
     const QRect later = text->characterRect(tolerance);
     QVERIFY(first.isValid() && later.top() > first.bottom());
+
+    // Line by line from the top, as flat review reads: each line begins where the one before
+    // ended, the break included, and the lines make up the passage once.
+    QStringList lines;
+    for (int at = 0; at < text->characterCount(); at = end) {
+        lines.append(text->textAtOffset(at, QAccessible::LineBoundary, &start, &end));
+        QCOMPARE(start, at);
+        QVERIFY(end > at);
+    }
+    QCOMPARE(lines.mid(0, 2), QStringList({"L'HÉROÏNE\n",
+                                           "> L'HÉROÏNE, QU'EST-CE QUE C'EST?\n"}));
+    QCOMPARE(lines.join(QString()), text->text(0, text->characterCount()));
 }
 
 QTEST_MAIN(AccessibilityTest)
