@@ -5,6 +5,7 @@
 #include "announcer.h"
 #include "answerlist.h"
 #include "focusframe.h"
+#include "heardnotice.h"
 #include "optionholder.h"
 #include "plainlabel.h"
 #include "questionbox.h"
@@ -74,7 +75,7 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
     tellLanguage(widget);
 #endif
     if (qobject_cast<Notice *>(widget))
-        return new WidgetInterface(widget, QAccessible::Notification);
+        return new HeardNotice(widget);
     if (qobject_cast<FocusFrame *>(widget))
         return new Unseen(widget);
     if (className == QLatin1String("QComboBox"))

@@ -123,8 +123,16 @@ QRect ReadableText::characterRect(int offset) const
     const qreal left = line.cursorToX(inBlock);
     const qreal right = line.cursorToX(inBlock + 1);
     const QPointF origin = layout->position() + documentOrigin();
-    const QRectF rect(origin.x() + left, origin.y() + line.y(), qMax<qreal>(right - left, 1),
-                      line.height());
+    QRectF rect(origin.x() + left, origin.y() + line.y(), qMax<qreal>(right - left, 1),
+                line.height());
+    // A text of one line stands as high as the label: flat review puts texts whose middles
+    // lie within a few pixels on one line, and the header's two labels, of one height and
+    // fonts of two sizes, stay on one line, as when a reader took the labels' own places.
+    if (document->blockCount() == 1 && layout->lineCount() == 1) {
+        const QRect contents = label()->contentsRect();
+        rect.setTop(contents.top());
+        rect.setHeight(contents.height());
+    }
     return QRect(label()->mapToGlobal(rect.topLeft().toPoint()), rect.size().toSize());
 }
 
@@ -142,21 +150,29 @@ QString ReadableText::attributes(int offset, int *startOffset, int *endOffset) c
         *startOffset = *endOffset = -1;
         return QString();
     }
-    return QStringLiteral("language:") + label()->property(textLanguage).toString();
+    const QVariant language = label()->property(textLanguage);
+    if (!language.isValid())
+        return QString();
+    return QStringLiteral("language:") + language.toString();
 }
 
 QTextDocument *ReadableText::laidOut() const
 {
-    const QString source = label()->text();
+    // A label named otherwise than its text reads as its name, on one line over the label.
+    const bool named = !label()->accessibleName().isEmpty();
+    const QString source = named ? label()->accessibleName() : label()->text();
     const QFont font = label()->font();
-    const int width = label()->contentsRect().width();
+    const int width = named ? -1 : label()->contentsRect().width();
     if (source != m_source || font != m_font || width != m_width) {
         m_source = source;
         m_font = font;
         m_width = width;
         m_document.setDefaultFont(font);
         m_document.setDocumentMargin(0);
-        if (showsRichText(label()))
+        QTextOption option = m_document.defaultTextOption();
+        option.setAlignment(label()->alignment() & Qt::AlignHorizontal_Mask);
+        m_document.setDefaultTextOption(option);
+        if (!named && showsRichText(label()))
             m_document.setHtml(source);
         else
             m_document.setPlainText(source);

@@ -8,9 +8,10 @@
 
 namespace accessible {
 
-// A multi-line label as a reader's text: by character, word, sentence, line or paragraph,
-// with where each character stands on screen and the language it is written in. The
-// lines are those of a copy of the label's document, laid out as the label lays out its own.
+// A label as a reader's text: by character, word, sentence, line or paragraph, with where
+// each character stands on screen and, for a passage marked so, the language it is written
+// in. The lines are those of a copy of the label's document, laid out as the label lays out
+// its own.
 class ReadableText : public WidgetInterface, public QAccessibleTextInterface
 {
 public:

@@ -74,13 +74,16 @@ void collectShown(QAccessibleInterface *node, QStringList *names, bool nameless 
             collectShown(child, names, nameless);
 }
 
-// Every object with the notification role in the window's tree, shown or not.
-int notificationsIn(QAccessibleInterface *node)
+// Every object with the notification role in the window's tree, shown or not; or only those
+// a reader finds on screen.
+int notificationsIn(QAccessibleInterface *node, bool shownOnly = false)
 {
+    if (shownOnly && node->state().invisible)
+        return 0;
     int found = node->role() == QAccessible::Notification ? 1 : 0;
     for (int i = 0; i < node->childCount(); ++i)
         if (QAccessibleInterface *child = node->child(i))
-            found += notificationsIn(child);
+            found += notificationsIn(child, shownOnly);
     return found;
 }
 
@@ -124,6 +127,7 @@ private slots:
     void listsKeepTheirItem_data();
     void listsKeepTheirItem();
     void reviewIsHeardByKeyboard();
+    void reviewIsPlacedByText();
     void languagesAreTold_data();
     void languagesAreTold();
     void passageReadsByLine();
@@ -193,6 +197,8 @@ void AccessibilityTest::eachPressIsAnnounced()
 #else
     QCOMPARE(notices.last().message, message);
     QCOMPARE(notices.last().details, details);
+    // Heard as it is shown, and not found again by a reader's review of the window.
+    QCOMPARE(notificationsIn(reader(w.get()), true), 0);
 #endif
 }
 
@@ -433,6 +439,48 @@ void AccessibilityTest::reviewIsHeardByKeyboard()
     QCOMPARE(names.first(), QString("I. Complétez les phrases en vous servant du texte:"));
     QCOMPARE(names[3] + '|', expectedCells.last());
     QVERIFY2(!names.contains(QString()), qPrintable(names.join('\n')));
+}
+
+// Flat review places each label and review answer by where its characters stand, which every
+// toolkit tells right: Qt 5 tells an object's place in its window with the top taken from the
+// left edge. A one-line label's characters stand as high as the label; a review answer reads
+// as its name, one line over the answer.
+void AccessibilityTest::reviewIsPlacedByText()
+{
+    auto w = windowForTheKeyboard();
+    QVERIFY(goToPage(w.get(), 6));
+    QVERIFY(tabTo("pushButton_3"));
+    press(Qt::Key_Space);
+    for (const char *name : {"label_88", "label_mark", "type_label"}) {
+        QLabel *shown = label(w.get(), name);
+        QAccessibleTextInterface *text = reader(shown)->textInterface();
+        QVERIFY2(text, name);
+        const QRect contents = shown->contentsRect();
+        const QRect place(shown->mapToGlobal(contents.topLeft()), contents.size());
+        const QRect first = text->characterRect(0);
+        QCOMPARE(first.top(), place.top());
+        QCOMPARE(first.height(), place.height());
+        QVERIFY2(place.contains(first.center()), name);
+    }
+    press(Qt::Key_Tab);
+    QAccessibleTextInterface *said = reader(focused())->textInterface();
+    QVERIFY(said);
+    const int count = said->characterCount();
+    QCOMPARE(said->text(0, count), "1. L'héroïne est ...: Відповіді нема. Неправильна відповідь");
+    int start = -1;
+    int end = -1;
+    QCOMPARE(said->textAtOffset(5, QAccessible::LineBoundary, &start, &end),
+             said->text(0, count));
+    QCOMPARE(start, 0);
+    QCOMPARE(end, count);
+    const QRect contents = focused()->contentsRect();
+    const QRect place(focused()->mapToGlobal(contents.topLeft()), contents.size());
+    const QRect first = said->characterRect(0);
+    const QRect last = said->characterRect(count - 1);
+    QVERIFY(place.contains(first.center()));
+    QCOMPARE(last.top(), place.top());
+    QCOMPARE(last.height(), place.height());
+    QVERIFY(last.left() > first.right());
 }
 
 // Each object tells a reader the language it is written in, from Qt 6.10 on: the French
