@@ -10,6 +10,22 @@
 
 namespace accessible {
 
+namespace {
+
+// The language a letter is written in here: Ukrainian if Cyrillic, French if Latin.
+QString writtenIn(QChar c)
+{
+    if (!c.isLetter())
+        return QString();
+    if (c.script() == QChar::Script_Cyrillic)
+        return QStringLiteral("uk");
+    if (c.script() == QChar::Script_Latin)
+        return QStringLiteral("fr");
+    return QString();
+}
+
+} // namespace
+
 ReadableText::ReadableText(QLabel *label) : WidgetInterface(label, QAccessible::StaticText) {}
 
 void *ReadableText::interface_cast(QAccessible::InterfaceType type)
@@ -151,9 +167,28 @@ QString ReadableText::attributes(int offset, int *startOffset, int *endOffset) c
         return QString();
     }
     const QVariant language = label()->property(textLanguage);
-    if (!language.isValid())
+    if (language.isValid())
+        return QStringLiteral("language:") + language.toString();
+    // Any other label tells the language of each run of its text: a reader that switches
+    // voices by a text's language, as Orca 51 does in flat review, reads "1) servir de
+    // liaison: c) агентурна операція" with two voices. A run begins with a letter of its
+    // language, or at the start; the blanks and signs between two runs go with the first.
+    const QString text = plain();
+    QVector<QPair<int, QString>> runs;
+    for (int i = 0; i < text.size(); ++i) {
+        const QString here = writtenIn(text.at(i));
+        if (here.isEmpty() || (!runs.isEmpty() && runs.last().second == here))
+            continue;
+        runs.append({runs.isEmpty() ? 0 : i, here});
+    }
+    if (runs.isEmpty())
         return QString();
-    return QStringLiteral("language:") + language.toString();
+    int run = 0;
+    while (run + 1 < runs.size() && runs[run + 1].first <= offset)
+        ++run;
+    *startOffset = runs[run].first;
+    *endOffset = run + 1 < runs.size() ? runs[run + 1].first : characterCount();
+    return QStringLiteral("language:") + runs[run].second;
 }
 
 QTextDocument *ReadableText::laidOut() const

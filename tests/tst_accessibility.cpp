@@ -128,6 +128,7 @@ private slots:
     void listsKeepTheirItem();
     void reviewIsHeardByKeyboard();
     void reviewIsPlacedByText();
+    void textsTellTheirLanguages();
     void languagesAreTold_data();
     void languagesAreTold();
     void passageReadsByLine();
@@ -481,6 +482,33 @@ void AccessibilityTest::reviewIsPlacedByText()
     QCOMPARE(last.top(), place.top());
     QCOMPARE(last.height(), place.height());
     QVERIFY(last.left() > first.right());
+}
+
+// A label's text tells the language of each of its runs, on every toolkit: Orca 51 reads a
+// review answer in flat review with the French voice, then with the Ukrainian one.
+void AccessibilityTest::textsTellTheirLanguages()
+{
+    auto w = windowForTheKeyboard();
+    QVERIFY(goToPage(w.get(), 6));
+    QVERIFY(tabTo("pushButton_3"));
+    press(Qt::Key_Space);
+    press(Qt::Key_Tab);
+    QAccessibleTextInterface *said = reader(focused())->textInterface();
+    QVERIFY(said);
+    const QString text = said->text(0, said->characterCount());
+    const int ukrainian = text.indexOf("Відповіді");
+    QVERIFY(ukrainian > 0);
+    int start = -1;
+    int end = -1;
+    QCOMPARE(said->attributes(0, &start, &end), "language:fr");
+    QCOMPARE(start, 0);
+    QCOMPARE(end, ukrainian);
+    QCOMPARE(said->attributes(ukrainian + 3, &start, &end), "language:uk");
+    QCOMPARE(start, ukrainian);
+    QCOMPARE(end, text.size());
+    QAccessibleTextInterface *section = reader(label(w.get(), "type_label"))->textInterface();
+    QCOMPARE(section->attributes(2, &start, &end), "language:fr");
+    QCOMPARE(end, section->characterCount());
 }
 
 // Each object tells a reader the language it is written in, from Qt 6.10 on: the French
