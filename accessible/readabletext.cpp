@@ -10,21 +10,6 @@
 
 namespace accessible {
 
-namespace {
-
-// The language a letter is written in here: Ukrainian if Cyrillic, French if Latin.
-QString writtenIn(QChar c)
-{
-    if (!c.isLetter())
-        return QString();
-    if (c.script() == QChar::Script_Cyrillic)
-        return QStringLiteral("uk");
-    if (c.script() == QChar::Script_Latin)
-        return QStringLiteral("fr");
-    return QString();
-}
-
-} // namespace
 
 ReadableText::ReadableText(QLabel *label) : WidgetInterface(label, QAccessible::StaticText) {}
 
