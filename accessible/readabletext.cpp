@@ -10,6 +10,25 @@
 
 namespace accessible {
 
+namespace {
+
+// Where each run of a text in one language begins, and its language. A run begins with a
+// letter of its language, or at the start; the blanks and signs between two runs go with the
+// first.
+QVector<QPair<int, QString>> languageRuns(const QString &text)
+{
+    QVector<QPair<int, QString>> runs;
+    for (int i = 0; i < text.size(); ++i) {
+        const QString here = writtenIn(text.at(i));
+        if (here.isEmpty() || (!runs.isEmpty() && runs.last().second == here))
+            continue;
+        runs.append({runs.isEmpty() ? 0 : i, here});
+    }
+    return runs;
+}
+
+} // namespace
+
 
 ReadableText::ReadableText(QLabel *label) : WidgetInterface(label, QAccessible::StaticText) {}
 
@@ -156,16 +175,8 @@ QString ReadableText::attributes(int offset, int *startOffset, int *endOffset) c
         return QStringLiteral("language:") + language.toString();
     // Any other label tells the language of each run of its text: a reader that switches
     // voices by a text's language, as Orca 51 does in flat review, reads "1) servir de
-    // liaison: c) агентурна операція" with two voices. A run begins with a letter of its
-    // language, or at the start; the blanks and signs between two runs go with the first.
-    const QString text = plain();
-    QVector<QPair<int, QString>> runs;
-    for (int i = 0; i < text.size(); ++i) {
-        const QString here = writtenIn(text.at(i));
-        if (here.isEmpty() || (!runs.isEmpty() && runs.last().second == here))
-            continue;
-        runs.append({runs.isEmpty() ? 0 : i, here});
-    }
+    // liaison: c) агентурна операція" with two voices.
+    const QVector<QPair<int, QString>> runs = languageRuns(plain());
     if (runs.isEmpty())
         return QString();
     int run = 0;
