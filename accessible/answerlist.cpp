@@ -21,6 +21,38 @@ QString AnswerList::text(QAccessible::Text kind) const
     return item + QStringLiteral(": ") + chosen.simplified();
 }
 
+#if FLE_TOOLKIT_TELLS_ATTRIBUTES
+void *AnswerList::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::AttributesInterface)
+        return static_cast<QAccessibleAttributesInterface *>(this);
+    return WidgetInterface::interface_cast(type);
+}
+
+QList<QAccessible::Attribute> AnswerList::attributeKeys() const
+{
+    QList<QAccessible::Attribute> keys;
+#if FLE_TOOLKIT_TELLS_LANGUAGE
+    keys = WidgetInterface::attributeKeys();
+#endif
+    keys.append(QAccessible::Attribute::Custom);
+    return keys;
+}
+
+QVariant AnswerList::attributeValue(QAccessible::Attribute key) const
+{
+    if (key == QAccessible::Attribute::Custom) {
+        const QHash<QString, QString> told{{QStringLiteral("valuetext"), QString()}};
+        return QVariant::fromValue(told);
+    }
+#if FLE_TOOLKIT_TELLS_LANGUAGE
+    return WidgetInterface::attributeValue(key);
+#else
+    return QVariant();
+#endif
+}
+#endif
+
 QAccessibleInterface *AnswerList::child(int index) const
 {
     return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;

@@ -11,10 +11,23 @@ namespace accessible {
 // An answer list is named by the item it answers, then the option chosen, if any. The
 // toolkit's own list takes its current option as its name on this platform, so once an
 // option is chosen the reader no longer says which item the list belongs to.
+//
+// Where the toolkit hands a reader an object's attributes (Qt 6.8 and later), the list tells
+// an empty value text: Orca 48 and later say a list's value text after its name, and, with
+// none told, the option chosen, which the name says already.
 class AnswerList : public WidgetInterface
+#if FLE_TOOLKIT_TELLS_ATTRIBUTES && !FLE_TOOLKIT_TELLS_LANGUAGE
+    , public QAccessibleAttributesInterface
+#endif
 {
 public:
     explicit AnswerList(QComboBox *list);
+
+#if FLE_TOOLKIT_TELLS_ATTRIBUTES
+    void *interface_cast(QAccessible::InterfaceType type) override;
+    QList<QAccessible::Attribute> attributeKeys() const override;
+    QVariant attributeValue(QAccessible::Attribute key) const override;
+#endif
 
     QString text(QAccessible::Text kind) const override;
 

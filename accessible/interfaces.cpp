@@ -5,7 +5,9 @@
 #include "announcer.h"
 #include "answerlist.h"
 #include "focusframe.h"
+#include "heardnotice.h"
 #include "optionholder.h"
+#include "optionlist.h"
 #include "plainlabel.h"
 #include "questionbox.h"
 #include "readabletext.h"
@@ -13,6 +15,7 @@
 #include "unseen.h"
 
 #include <QtWidgets/QAbstractButton>
+#include <QtWidgets/QAbstractItemView>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QTabWidget>
@@ -52,15 +55,20 @@ void tellLanguage(QWidget *widget)
         widget->setLocale(QLocale(marked.toString()));
         return;
     }
-    for (const QChar c : firstText(widget)) {
-        if (!c.isLetter())
-            continue;
-        if (c.script() == QChar::Script_Cyrillic)
-            widget->setLocale(QLocale(QLocale::Ukrainian, QLocale::Ukraine));
-        else if (c.script() == QChar::Script_Latin)
-            widget->setLocale(QLocale(QLocale::French, QLocale::France));
-        return;
-    }
+    if (const std::optional<QLocale> written = languageOf(firstText(widget)))
+        widget->setLocale(*written);
+}
+#endif
+
+#if FLE_TOOLKIT_TELLS_LANGUAGE
+// True when a list of items is the drop-down list of an answer list: it lies in the toolkit's
+// container of a list's drop-down, as the toolkit itself tells it. Asking the answer list
+// for its drop-down would make one while the first is being made.
+bool dropsDown(const QAbstractItemView *view)
+{
+    const QWidget *container = view->parentWidget();
+    return container && qobject_cast<const QComboBox *>(container->parentWidget())
+        && qstrcmp(container->metaObject()->className(), "QComboBoxPrivateContainer") == 0;
 }
 #endif
 
@@ -74,11 +82,15 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
     tellLanguage(widget);
 #endif
     if (qobject_cast<Notice *>(widget))
-        return new WidgetInterface(widget, QAccessible::Notification);
+        return new HeardNotice(widget);
     if (qobject_cast<FocusFrame *>(widget))
         return new Unseen(widget);
     if (className == QLatin1String("QComboBox"))
         return new AnswerList(static_cast<QComboBox *>(widget));
+#if FLE_TOOLKIT_TELLS_LANGUAGE
+    if (auto *view = qobject_cast<QAbstractItemView *>(widget); view && dropsDown(view))
+        return new OptionList(view);
+#endif
     if (className == QLatin1String("QLabel") && widget->property(textLanguage).isValid())
         return new ReadableText(static_cast<QLabel *>(widget));
     if (className == QLatin1String("QLabel"))

@@ -33,22 +33,20 @@ bool saidByNeighbour(const QLabel *label)
 
 } // namespace
 
-PlainLabel::PlainLabel(QLabel *label) : WidgetInterface(label, QAccessible::StaticText) {}
+PlainLabel::PlainLabel(QLabel *label) : ReadableText(label) {}
 
 QString PlainLabel::text(QAccessible::Text kind) const
 {
-    if (kind == QAccessible::Name && label()->accessibleName().isEmpty())
-        return spokenText(label());
     // A label's tooltip is no description of it: a review answer says its verdict in its
     // name, and Orca 48 and later would say it again after the name.
     if (kind == QAccessible::Description)
         return label()->accessibleDescription();
-    return WidgetInterface::text(kind);
+    return ReadableText::text(kind);
 }
 
 QAccessible::State PlainLabel::state() const
 {
-    QAccessible::State state = WidgetInterface::state();
+    QAccessible::State state = ReadableText::state();
     state.readOnly = true;
     if (saidByNeighbour(label()))
         state.invisible = true;

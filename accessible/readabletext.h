@@ -8,9 +8,10 @@
 
 namespace accessible {
 
-// A multi-line label as a reader's text: by character, word, sentence, line or paragraph,
-// with where each character stands on screen and the language it is written in. The
-// lines are those of a copy of the label's document, laid out as the label lays out its own.
+// A label as a reader's text: by character, word, sentence, line or paragraph, with where
+// each character stands on screen and, for a passage marked so, the language it is written
+// in. The lines are those of a copy of the label's document, laid out as the label lays out
+// its own.
 class ReadableText : public WidgetInterface, public QAccessibleTextInterface
 {
 public:
@@ -50,6 +51,9 @@ private:
     QLabel *label() const { return static_cast<QLabel *>(object()); }
 
     QString plain() const { return laidOut()->toPlainText(); }
+
+    // Where the line the character at an offset is on begins and ends, its break left out.
+    QPair<int, int> lineAt(int offset) const;
 
     // The label's text in the label's font, as wide as its contents, laid out anew whenever
     // the text, font or width changed since the last time.

@@ -9,6 +9,10 @@
 // The toolkit sends announcements of its own from Qt 6.8 on.
 #define FLE_TOOLKIT_ANNOUNCES (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
 
+// The toolkit hands a reader attributes an object names itself, such as a list's value text, from
+// Qt 6.8 on.
+#define FLE_TOOLKIT_TELLS_ATTRIBUTES (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
+
 // The toolkit tells a reader each object's language, from the widget's locale, from Qt 6.10 on.
 #define FLE_TOOLKIT_TELLS_LANGUAGE (QT_VERSION >= QT_VERSION_CHECK(6, 10, 0))
 

@@ -37,19 +37,29 @@ void MainWindow::on_close_button_clicked()
 void MainWindow::on_pushButton_2_clicked()
 {
     ++current_page;
-    showCurrentPage();
-    announcePage();
+    turnPage();
 }
 
 void MainWindow::on_pushButton_1_clicked()
 {
     --current_page;
-    showCurrentPage();
-    announcePage();
+    turnPage();
 }
 
-// Brings the stack, the header and the buttons into line with current_page;
-// a counter beyond either end is brought back to the reading page or to exercise VI.
+// Shows the page current_page names and tells the reader of it. Where the button pressed
+// hides, on the reading page and on exercise VI, the focus passes on to the next control and
+// the reader says where it went: the page is told before. Orca 43, and Orca 51 with the
+// toolkit's announcement, say the two in the order they come; Orca 48, and Orca 51 with a
+// notification, take a change of focus before any other event waiting and say it first.
+void MainWindow::turnPage()
+{
+    showCurrentPage();
+    announcePage();
+    showButtons();
+}
+
+// Brings the stack and the header into line with current_page; a counter beyond either end
+// is brought back to the reading page or to exercise VI.
 void MainWindow::showCurrentPage()
 {
     // A reader that looked at the window while the page was hidden must see it anew.
@@ -59,9 +69,6 @@ void MainWindow::showCurrentPage()
         form->total_label->setText(QStringLiteral(" "));
         current_page = 0;
         form->type_label->setText(QStringLiteral("LECTURE"));
-        form->pushButton_1->setVisible(false);
-    } else {
-        form->pushButton_1->setVisible(true);
     }
 
     struct Header { const char *section; const char *points; };
@@ -79,17 +86,20 @@ void MainWindow::showCurrentPage()
         form->total_label->setText(QString::fromLatin1(header.points));
     }
 
-    if (current_page <= 5) {
-        form->pushButton_3->setVisible(false);
-        form->pushButton_2->setVisible(true);
+    if (current_page <= 5)
         return;
-    }
     form->stackedWidget->setCurrentIndex(6);
     form->type_label->setText(QStringLiteral("GRAMMAIRE"));
     form->total_label->setText(QStringLiteral("5 x 2 = 10"));
     current_page = 6;
-    form->pushButton_3->setVisible(true);
-    form->pushButton_2->setVisible(false);
+}
+
+// Back from exercise I on, Next up to exercise V, Finish on exercise VI.
+void MainWindow::showButtons()
+{
+    form->pushButton_1->setVisible(current_page > 0);
+    form->pushButton_3->setVisible(current_page == 6);
+    form->pushButton_2->setVisible(current_page < 6);
 }
 
 // Tells the reader which page came up: its section, its points and what it asks. The focus

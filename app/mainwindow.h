@@ -22,7 +22,9 @@ private slots:
     void on_pushButton_3_clicked();
 
 private:
+    void turnPage();
     void showCurrentPage();
+    void showButtons();
     void announcePage();
     void announceResult();
 

@@ -23,6 +23,7 @@ import time
 out, program = sys.argv[1], int(sys.argv[2])
 late = os.environ.get("FLAT_REVIEW") == "late"
 speech_file = os.path.join(out, "speech.txt")
+speechd_log = os.path.join(out, "speech-dispatcher.log")
 transcript = []
 # Orca's echo of the keys pressed; Orca 48 and 51 echo Insert too, Orca 51 the keypad's + and -.
 KEY_ECHO = {"tab", "space", "return", "enter", "left shift", "left alt", "plus", "dash", "insert",
@@ -30,7 +31,8 @@ KEY_ECHO = {"tab", "space", "return", "enter", "left shift", "left alt", "plus",
 
 
 def spoken_since(offset, quiet=0.8, longest=8.0):
-    """Waits until nothing new has been spoken for `quiet` s; returns the lines after offset."""
+    """Waits until nothing new has been spoken for `quiet` s; returns the lines after offset,
+    each with the time it was handed to the synthesiser: [(time, "[fr] text"), ...]."""
     began = last_change = time.time()
     seen = os.path.getsize(speech_file)
     while time.time() - began < longest and time.time() - last_change < quiet:
@@ -40,8 +42,49 @@ def spoken_since(offset, quiet=0.8, longest=8.0):
     with open(speech_file, "rb") as f:
         f.seek(offset)
         lines = f.read().decode("utf-8", "replace").splitlines()
+    said = []
+    for line in lines:   # "TIME [fr] text"; a text with a line break goes on without a time
+        stamp, _, text = line.partition(" ")
+        try:
+            said.append((float(stamp), text))
+        except ValueError:
+            if said:
+                said[-1] = (said[-1][0], said[-1][1] + " " + line)
     # Orca 43 and 48 echo a key's name with a space after it; Orca 51 without one.
-    return [line for line in lines if spoken(line) not in KEY_ECHO]
+    return [(when, text) for when, text in said if spoken(text) not in KEY_ECHO]
+
+
+def stops(since):
+    """The times, after `since`, at which Orca had speech-dispatcher stop what it was saying."""
+    found = []
+    try:
+        with open(speechd_log, encoding="utf-8", errors="replace") as f:
+            for line in f:
+                if "DATA:|CANCEL" not in line and "DATA:|STOP" not in line:
+                    continue
+                # [Tue Dec  8 16:06:42 2026 : 201946] speechd: ... 16:DATA:|CANCEL self
+                stamp = line[1:line.index("]")]
+                second, micro = stamp.rsplit(" : ", 1)
+                when = time.mktime(time.strptime(second, "%a %b %d %H:%M:%S %Y")) + int(micro) / 1e6
+                if when > since:
+                    found.append(when)
+    except (OSError, ValueError):
+        pass
+    return found
+
+
+def cut(said, since):
+    """Each line, marked where Orca stopped it before a voice at 15 characters a second could
+    have said it whole: the file module speaks at once, a listener would hear the line cut."""
+    halts = stops(since)
+    marked = []
+    for when, text in said:
+        length = len(spoken(text)) / 15
+        halt = next((h for h in halts if when < h < when + length), None)
+        if halt is not None:
+            text += f"   [cut after {halt - when:.1f} s of some {length:.0f} s]"
+        marked.append(text)
+    return marked
 
 
 def spoken(line):
@@ -85,13 +128,14 @@ def keycode(part):
 def key(name, what="", quiet=0.8):
     """Presses one key (xdotool syntax: Tab, space, Insert+KP_Home); returns what was said."""
     offset = os.path.getsize(speech_file)
+    pressed = time.time()
     press(name)
     said = spoken_since(offset, quiet)
     transcript.append(name + (f"  ({what})" if what else ""))
-    transcript.extend(f"    > {line}" for line in said)
+    transcript.extend(f"    > {line}" for line in cut(said, pressed))
     if not said:
         transcript.append("    (silence)")
-    return said
+    return [text for _, text in said]
 
 
 def tab_until(word, limit=25):
@@ -119,7 +163,7 @@ def run_session():
     section("Start")
     window = xdotool("search", "--sync", "--onlyvisible", "--pid", str(program))[0]
     xdotool("windowfocus", "--sync", window)
-    said = spoken_since(0, quiet=2.0)
+    said = [text for _, text in spoken_since(0, quiet=2.0)]
     transcript.append("(window shown and given focus)")
     transcript.extend(f"    > {line}" for line in said)
     if len(said) < 2:
