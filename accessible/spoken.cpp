@@ -2,7 +2,6 @@
 #include "spoken.h"
 
 #include "announcer.h"
-#include "choicefirst.h"
 #include "keywatch.h"
 #include "widgetinterface.h"
 
@@ -26,11 +25,11 @@ void readAsText(QLabel *label, const char *language)
 
 void sayKeyedChoices(QComboBox *list)
 {
-    new ChoiceFirst(list);
 #if FLE_TOOLKIT_TELLS_ATTRIBUTES
     // Orca 48 and later say the list anew, with its option, when a key changes the option:
     // told as well, the option was heard twice. Qt 6.8 and later come with Orca 48 or later on
     // every Debian release; Orca 43 says nothing of the change.
+    Q_UNUSED(list)
 #else
     auto *keys = new KeyWatch(list);
     QObject::connect(list, QOverload<int>::of(&QComboBox::currentIndexChanged), keys,

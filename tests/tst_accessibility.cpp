@@ -5,7 +5,6 @@
 #include "accessible.h"
 #include "expected.h"
 #include <QtGui/private/qguiapplication_p.h>
-#include <QtWidgets/QAbstractItemView>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 using namespace learner;
@@ -127,7 +126,6 @@ private slots:
     void eachLineIsReviewedOnce();
     void listsKeepTheirItem_data();
     void listsKeepTheirItem();
-    void choiceFromTheOpenListIsMadeFirst();
     void reviewIsHeardByKeyboard();
     void reviewIsPlacedByText();
     void textsTellTheirLanguages();
@@ -409,39 +407,6 @@ void AccessibilityTest::listsKeepTheirItem()
     QCOMPARE(notices.size(), option + 1);
     QCOMPARE(notices.last().message, after.section(": ", 1));
 #endif
-}
-
-// An option chosen with Return on the open list becomes the list's answer before the focus
-// comes back to the list: the reader says the list once, with its new option. Orca 51 said it
-// again for a choice made after the focus came back.
-void AccessibilityTest::choiceFromTheOpenListIsMadeFirst()
-{
-    auto w = windowForTheKeyboard();
-    QVERIFY(goToPage(w.get(), 3));
-    QVERIFY(tabTo("cbv3_1"));
-    QComboBox *answers = list(w.get(), "cbv3_1");
-    press(Qt::Key_Space);
-    QTRY_VERIFY(answers->view()->isVisible());
-    press(Qt::Key_Down);
-    press(Qt::Key_Down);
-    sent.clear();
-    press(Qt::Key_Return);
-    QTRY_VERIFY(!answers->view()->isVisible());
-    QCOMPARE(heard(answers), "1) un stupéfiant: c) une drogue");
-    QCOMPARE(focused(), answers);
-    int choiceAt = -1;
-    int focusAt = -1;
-    for (int i = 0; i < sent.size(); ++i) {
-        if (sent[i].object != "cbv3_1")
-            continue;
-        if (sent[i].type == QAccessible::ValueChanged && choiceAt < 0)
-            choiceAt = i;
-        if (sent[i].type == QAccessible::Focus && focusAt < 0)
-            focusAt = i;
-    }
-    QVERIFY(choiceAt >= 0);
-    QVERIFY2(focusAt > choiceAt, qPrintable(QString("focus %1, choice %2").arg(focusAt)
-                                                .arg(choiceAt)));
 }
 
 // After Finish, Tab walks the answers of the tab shown; each says its item, the answer
