@@ -5,6 +5,7 @@
 #include "keywatch.h"
 #include "widgetinterface.h"
 
+#include <QtCore/QVersionNumber>
 #include <QtGui/QTextDocumentFragment>
 #include <QtWidgets/QComboBox>
 
@@ -23,14 +24,26 @@ void readAsText(QLabel *label, const char *language)
     label->setProperty(textLanguage, QString::fromLatin1(language));
 }
 
+namespace {
+
+// Whether the reader that comes with the running toolkit says an option chosen by key on a
+// closed list itself, as it says the list anew: Orca 48 and later do, and come with Qt 5.15.15
+// and Qt 6.8 and later on Debian; Orca 43, with Qt 5.15.8 and Qt 6.4 on Debian 12, does not.
+bool readerSaysKeyedChoices()
+{
+    const QVersionNumber running = QVersionNumber::fromString(QString::fromLatin1(qVersion()));
+    if (running.majorVersion() == 5)
+        return running > QVersionNumber(5, 15, 8);
+    return running >= QVersionNumber(6, 8);
+}
+
+} // namespace
+
 void sayKeyedChoices(QComboBox *list)
 {
-#if FLE_TOOLKIT_TELLS_ATTRIBUTES
-    // Orca 48 and later say the list anew, with its option, when a key changes the option:
-    // told as well, the option was heard twice. Qt 6.8 and later come with Orca 48 or later on
-    // every Debian release; Orca 43 says nothing of the change.
-    Q_UNUSED(list)
-#else
+    // Told as well as the reader says it, the option was heard twice.
+    if (readerSaysKeyedChoices())
+        return;
     auto *keys = new KeyWatch(list);
     QObject::connect(list, QOverload<int>::of(&QComboBox::currentIndexChanged), keys,
                      [list, keys] {
@@ -38,7 +51,6 @@ void sayKeyedChoices(QComboBox *list)
                          if (announcer && keys->keyInHand && list->hasFocus())
                              announcer->announce(list->currentText().simplified());
                      });
-#endif
 }
 
 } // namespace accessible

@@ -19,7 +19,7 @@ void readAsText(QLabel *label, const char *language);
 
 // Has the reader say each option chosen with the keys on a closed answer list, where the
 // toolkit says nothing. A choice from the open list is heard as the list takes the focus back.
-// From Qt 6.8 on the reader says the choice itself, and nothing is added.
+// With Qt 5.15.15, Qt 6.8 and later the reader says the choice itself, and nothing is added.
 void sayKeyedChoices(QComboBox *list);
 
 } // namespace accessible

@@ -366,9 +366,9 @@ void AccessibilityTest::eachLineIsReviewedOnce()
 }
 
 // An answer list is heard by its item, before and after a choice, with the option chosen;
-// Down on a closed list says the new option. From Qt 6.8 on the reader says it itself, as
-// the list's name changes, and the list tells an empty value text, so that the option is
-// not said a second time after the name.
+// Down on a closed list says the new option. From Qt 5.15.15 and Qt 6.8 on the reader says
+// it itself, as the list's name changes; from Qt 6.8 on the list also tells an empty value
+// text, so that the option is not said a second time after the name.
 void AccessibilityTest::listsKeepTheirItem_data()
 {
     QTest::addColumn<int>("page");
@@ -395,17 +395,22 @@ void AccessibilityTest::listsKeepTheirItem()
     for (int o = 0; o <= option; ++o)
         press(Qt::Key_Down);
     QCOMPARE(heard(answers), after);
+    // Orca 43 comes with Qt 5.15.8 and Qt 6.4 (Debian 12); Orca 48 and later, which say the
+    // option themselves, with later toolkits.
+    const QString running = qVersion();
+    if (running == "5.15.8" || running.startsWith("6.4.")) {
+        QCOMPARE(notices.size(), option + 1);
+        QCOMPARE(notices.last().message, after.section(": ", 1));
+    } else {
+        QCOMPARE(notices.size(), 0);
+    }
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QCOMPARE(notices.size(), 0);
     QAccessibleAttributesInterface *attributes = reader(answers)->attributesInterface();
     QVERIFY(attributes);
     const QVariant custom = attributes->attributeValue(QAccessible::Attribute::Custom);
     const auto told = custom.value<QHash<QString, QString>>();
     QVERIFY(told.contains("valuetext"));
     QCOMPARE(told.value("valuetext"), "");
-#else
-    QCOMPARE(notices.size(), option + 1);
-    QCOMPARE(notices.last().message, after.section(": ", 1));
 #endif
 }
 
