@@ -5,7 +5,6 @@
 #include "announcer.h"
 #include "answerlist.h"
 #include "focusframe.h"
-#include "heardnotice.h"
 #include "optionholder.h"
 #include "optionlist.h"
 #include "plainlabel.h"
@@ -81,8 +80,11 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
     // Each widget gets its language as a reader first asks for it, whoever answers then.
     tellLanguage(widget);
 #endif
+    // A reader speaks the notification as it is shown, from the event; asked later, it is not
+    // on screen, so that flat review does not read a message again that the window shows
+    // elsewhere: Orca 48 and later read the result's as a line above the page.
     if (qobject_cast<Notice *>(widget))
-        return new HeardNotice(widget);
+        return new Unseen(widget, QAccessible::Notification);
     if (qobject_cast<FocusFrame *>(widget))
         return new Unseen(widget);
     if (className == QLatin1String("QComboBox"))

@@ -3,7 +3,7 @@
 
 namespace accessible {
 
-Unseen::Unseen(QWidget *widget) : WidgetInterface(widget, QAccessible::Border) {}
+Unseen::Unseen(QWidget *widget, QAccessible::Role role) : WidgetInterface(widget, role) {}
 
 QAccessible::State Unseen::state() const
 {

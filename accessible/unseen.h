@@ -7,12 +7,13 @@
 
 namespace accessible {
 
-// A widget that only draws for the eye and says nothing a reader needs, as the focus frame:
-// always invisible to a reader, so neither flat review nor a look at the window meets it.
+// A widget that only draws for the eye and says nothing a reader needs, as the focus frame,
+// or that a reader hears once as it is shown, as the announcer's notification: always
+// invisible to a reader, so neither flat review nor a look at the window meets it.
 class Unseen : public WidgetInterface
 {
 public:
-    explicit Unseen(QWidget *widget);
+    explicit Unseen(QWidget *widget, QAccessible::Role role = QAccessible::Border);
 
     QAccessible::State state() const override;
 };
